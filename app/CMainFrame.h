@@ -1,0 +1,55 @@
+// The hidden main window: owns the tray icon and its menu, loads the settings
+// at start-up, owns the seven configuration pages and opens the sheet over them,
+// and takes the reload requests of outside programs.
+#pragma once
+
+#include "framework/FrameWnd.h"
+#include "launcher/Kestrin_ScrMenuSetting.h"
+#include "sheet/Kestrin_About.h"
+#include "sheet/Kestrin_ButtonSetting.h"
+#include "sheet/Kestrin_Macro.h"
+#include "sheet/Kestrin_Movesetting.h"
+#include "sheet/Kestrin_Setmousexy.h"
+#include "sheet/Kestrin_WheelSetting.h"
+
+class CMainFrame : public fw::FrameWnd {
+ public:
+  CMainFrame();
+  ~CMainFrame() override;
+
+  // Opens the configuration sheet, or brings an open one to the front.
+  void OpenConfigSheet();
+
+ protected:
+  int OnCreate(CREATESTRUCTA* cs) override;
+  void OnDestroy() override;
+  BOOL OnCommand(WORD id, WORD code, HWND control) override;
+  void OnSysCommand(UINT command, LPARAM lp) override;
+  void OnEndSession(BOOL ending) override;
+  LRESULT OnUserMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void LoadSettings();
+  void ReloadButtons();
+  void ReloadWheel();
+  void AddTrayIcon();
+  void RemoveTrayIcon();
+  void OnTrayNotify(LPARAM mouseMessage);
+  void ShowTrayMenu();
+  void Exit();
+
+  HMENU m_menuTray = nullptr;
+  // Page objects in construction order; they outlive each opening of the sheet.
+  Kestrin_About m_pageAbout;
+  Kestrin_Setmousexy m_pageMouseXY;
+  Kestrin_Macro m_pageMacro;
+  Kestrin_Movesetting m_pageMove;
+  Kestrin_WheelSetting m_pageWheel;
+  Kestrin_ScrMenuSetting m_pageLauncher;
+  Kestrin_ButtonSetting m_pageButtons;
+
+  // The sheet runs a nested message loop inside OpenConfigSheet: an exit that
+  // arrives meanwhile closes the sheet first and completes once the loop unwound.
+  bool m_sheetOpen = false;
+  bool m_exitPending = false;
+};

@@ -1,0 +1,50 @@
+#include "framework/FrameWnd.h"
+
+#include "framework/WinApp.h"
+
+namespace fw {
+namespace {
+const char kFrameClass[] = "ZyfoFrame";
+}
+
+const RECT FrameWnd::rectDefault = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
+
+BOOL FrameWnd::Create(const char* title, DWORD style, const RECT& rect, HWND parent, HMENU menu, DWORD exStyle) {
+  HINSTANCE instance = ResourceInstance();
+  WNDCLASSA wc{};
+  if (!::GetClassInfoA(instance, kFrameClass, &wc)) {
+    wc = WNDCLASSA{};
+    wc.lpfnWndProc = WndProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = kFrameClass;
+    if (!::RegisterClassA(&wc)) return FALSE;
+  }
+  bool byDefault = rect.left == CW_USEDEFAULT;
+  int width = byDefault ? CW_USEDEFAULT : rect.right - rect.left;
+  int height = byDefault ? CW_USEDEFAULT : rect.bottom - rect.top;
+  HWND hwnd = ::CreateWindowExA(exStyle, kFrameClass, title, style, rect.left, rect.top, width, height, parent, menu,
+                                instance, this);
+  return hwnd != nullptr;
+}
+
+void FrameWnd::PostNcDestroy() {
+  WinApp* app = WinApp::Current();
+  if (app && app->m_pMainWnd == this) {
+    app->m_pMainWnd = nullptr;
+    ::PostQuitMessage(0);
+  }
+  delete this;
+}
+
+LRESULT CALLBACK FrameWnd::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  Wnd* wnd = FromHandle(hwnd);
+  if (!wnd && msg == WM_NCCREATE) {
+    auto* self = static_cast<FrameWnd*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    self->Attach(hwnd);
+    wnd = self;
+  }
+  if (!wnd) return ::DefWindowProcA(hwnd, msg, wp, lp);
+  return static_cast<FrameWnd*>(wnd)->Dispatch(msg, wp, lp, nullptr);
+}
+
+}  // namespace fw

@@ -1,0 +1,63 @@
+#include "framework/PropertyPage.h"
+
+#include "framework/WinApp.h"
+
+namespace fw {
+
+PROPSHEETPAGEA PropertyPage::SheetPage() {
+  PROPSHEETPAGEA page{};
+  page.dwSize = sizeof page;
+  page.dwFlags = PSP_DEFAULT;
+  page.hInstance = ResourceInstance();
+  page.pszTemplate = MAKEINTRESOURCEA(m_templateId);
+  page.pfnDlgProc = PageProc;
+  page.lParam = reinterpret_cast<LPARAM>(this);
+  return page;
+}
+
+void PropertyPage::SetModified(BOOL changed) {
+  HWND sheet = ::GetParent(m_hWnd);
+  if (!sheet) return;
+  ::SendMessageA(sheet, changed ? PSM_CHANGED : PSM_UNCHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+}
+
+BOOL PropertyPage::OnApply() {
+  OnOK();
+  return TRUE;
+}
+
+// A page never ends a dialog: the sheet does.
+void PropertyPage::OnOK() {}
+void PropertyPage::OnCancel() {}
+
+BOOL PropertyPage::OnCommand(WORD, WORD, HWND) { return FALSE; }
+
+LRESULT PropertyPage::OnNotify(NMHDR* header) {
+  switch (header->code) {
+    case PSN_APPLY:
+      return OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+    case PSN_RESET:
+      OnCancel();
+      return 0;
+    case PSN_SETACTIVE:
+    case PSN_KILLACTIVE:
+      return 0;
+    default:
+      return OnControlNotify(header);
+  }
+}
+
+LRESULT PropertyPage::OnControlNotify(NMHDR*) { return Default(); }
+
+INT_PTR CALLBACK PropertyPage::PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  Wnd* wnd = FromHandle(hwnd);
+  if (!wnd && msg == WM_INITDIALOG) {
+    auto* self = reinterpret_cast<PropertyPage*>(reinterpret_cast<PROPSHEETPAGEA*>(lp)->lParam);
+    self->AttachDialog(hwnd);
+    wnd = self;
+  }
+  if (!wnd) return FALSE;
+  return HandleDialogMessage(static_cast<PropertyPage*>(wnd), msg, wp, lp);
+}
+
+}  // namespace fw

@@ -1,0 +1,37 @@
+// A page of a property sheet, on its own dialog template. The object outlives
+// its window: the window exists only while a sheet shows the page.
+#pragma once
+
+#include "framework/Dialog.h"
+
+#include <commctrl.h>
+
+namespace fw {
+
+class PropertyPage : public Dialog {
+ public:
+  explicit PropertyPage(UINT templateId) : Dialog(templateId) {}
+
+  // The description comctl32 builds the page window from.
+  PROPSHEETPAGEA SheetPage();
+
+  // Enables (or disables) the sheet's Apply button for this page.
+  void SetModified(BOOL changed = TRUE);
+
+  // Asked by the sheet's Apply and OK, only when the page's window exists.
+  // The base runs OnOK and accepts.
+  virtual BOOL OnApply();
+  void OnOK() override;
+  void OnCancel() override;
+
+ protected:
+  BOOL OnCommand(WORD id, WORD code, HWND control) override;
+  LRESULT OnNotify(NMHDR* header) override;
+  // Notifications of the page's own controls.
+  virtual LRESULT OnControlNotify(NMHDR* header);
+
+ private:
+  static INT_PTR CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+};
+
+}  // namespace fw

@@ -1,0 +1,126 @@
+#include "framework/Wnd.h"
+
+namespace fw {
+namespace {
+// A property rather than the user-data slot: it works the same for frames,
+// dialogs and property pages, and can never collide with a control's own use.
+const char kObjectProperty[] = "Zyfo.Wnd";
+}  // namespace
+
+Wnd::~Wnd() {
+  // An object that dies before its window leaves the window without handlers.
+  if (m_hWnd) {
+    HWND hwnd = m_hWnd;
+    Detach();
+    ::DestroyWindow(hwnd);
+  }
+}
+
+Wnd* Wnd::FromHandle(HWND hwnd) {
+  return hwnd ? static_cast<Wnd*>(::GetPropA(hwnd, kObjectProperty)) : nullptr;
+}
+
+void Wnd::Attach(HWND hwnd) {
+  m_hWnd = hwnd;
+  ::SetPropA(hwnd, kObjectProperty, this);
+}
+
+void Wnd::Detach() {
+  if (m_hWnd) ::RemovePropA(m_hWnd, kObjectProperty);
+  m_hWnd = nullptr;
+}
+
+BOOL Wnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
+
+BOOL Wnd::PreTranslateMessage(MSG*) { return FALSE; }
+
+LRESULT Wnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp, bool* defaulted) {
+  Current current{msg, wp, lp, false};
+  Current* outer = m_current;
+  m_current = &current;
+  ++m_dispatchDepth;
+  LRESULT result = WindowProc(msg, wp, lp);
+  --m_dispatchDepth;
+  m_current = outer;
+  if (defaulted) *defaulted = current.defaulted;
+  if (msg == WM_NCDESTROY) {
+    Detach();
+    m_windowGone = true;
+  }
+  // A window may be destroyed inside one of its own handlers (WM_CLOSE, an exit
+  // command): the object is released only once the outermost handler returned.
+  if (m_windowGone && m_dispatchDepth == 0) {
+    m_windowGone = false;
+    PostNcDestroy();  // may delete this
+  }
+  return result;
+}
+
+LRESULT Wnd::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) { return ::DefWindowProcA(m_hWnd, msg, wp, lp); }
+
+LRESULT Wnd::Default() {
+  if (!m_current) return 0;
+  m_current->defaulted = true;
+  return DefaultProc(m_current->msg, m_current->wp, m_current->lp);
+}
+
+LRESULT Wnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_CREATE:
+      return OnCreate(reinterpret_cast<CREATESTRUCTA*>(lp));
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_COMMAND:
+      if (OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp))) return 0;
+      return Default();
+    case WM_NOTIFY:
+      return OnNotify(reinterpret_cast<NMHDR*>(lp));
+    case WM_SYSCOMMAND:
+      OnSysCommand(static_cast<UINT>(wp), lp);
+      return 0;
+    case WM_TIMER:
+      OnTimer(wp);
+      return 0;
+    case WM_ENDSESSION:
+      OnEndSession(static_cast<BOOL>(wp));
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      OnLButtonDblClk(static_cast<UINT>(wp), POINT{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
+      return 0;
+    case WM_WINDOWPOSCHANGING:
+      OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lp));
+      return 0;
+    default:
+      if (msg >= WM_USER && msg < 0xC000) return OnUserMessage(msg, wp, lp);
+      return Default();
+  }
+}
+
+int Wnd::OnCreate(CREATESTRUCTA*) { return static_cast<int>(Default()); }
+void Wnd::OnDestroy() { Default(); }
+void Wnd::OnClose() { Default(); }
+BOOL Wnd::OnCommand(WORD, WORD, HWND) { return FALSE; }
+LRESULT Wnd::OnNotify(NMHDR*) { return Default(); }
+void Wnd::OnSysCommand(UINT, LPARAM) { Default(); }
+void Wnd::OnTimer(UINT_PTR) { Default(); }
+void Wnd::OnEndSession(BOOL) { Default(); }
+void Wnd::OnLButtonDblClk(UINT, POINT) { Default(); }
+void Wnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
+LRESULT Wnd::OnUserMessage(UINT, WPARAM, LPARAM) { return Default(); }
+void Wnd::PostNcDestroy() {}
+
+BOOL PreTranslateThroughTree(MSG* msg) {
+  for (HWND hwnd = msg->hwnd; hwnd; hwnd = ::GetParent(hwnd)) {
+    Wnd* wnd = Wnd::FromHandle(hwnd);
+    if (wnd && wnd->PreTranslateMessage(msg)) return TRUE;
+    // GetParent of a top-level window is its owner: stop at the top.
+    if (!(::GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) break;
+  }
+  return FALSE;
+}
+
+}  // namespace fw

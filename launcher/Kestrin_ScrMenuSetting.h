@@ -1,0 +1,9 @@
+// The "Hot Button" tab: the eighteen launcher shortcuts.
+#pragma once
+
+#include "framework/PropertyPage.h"
+
+class Kestrin_ScrMenuSetting : public fw::PropertyPage {
+ public:
+  Kestrin_ScrMenuSetting();
+};

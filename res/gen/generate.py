@@ -1,0 +1,74 @@
+#!/usr/bin/env python3
+"""Draw every picture of the program and write it into res/art/.
+
+Usage: python3 res/gen/generate.py [output-directory]
+
+The output is deterministic: running it twice gives identical files.
+"""
+
+import os
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+sys.dont_write_bytecode = True      # keep the source tree clean
+
+from formats import write_avi, write_bmp, write_ico   # noqa: E402
+from icons import ICONS, render_icon                   # noqa: E402
+from pictures import (bitmap_about, bitmap_buttons, bitmap_launcher,  # noqa: E402
+                      bitmap_shield, bitmap_wheel, clip_frame)
+from style import FACE                                 # noqa: E402
+
+SKIN = """\
+; Colours of the dialog skin (R,G,B).
+[Dialog]
+Face=212,208,200
+Text=0,0,0
+Accent=180,30,30
+Highlight=255,255,255
+Shadow=128,128,128
+"""
+
+CLIP_FRAMES = 21
+CLIP_USEC_PER_FRAME = 83333          # 12 frames per second
+
+
+def main(out_dir):
+    os.makedirs(out_dir, exist_ok=True)
+    written = []
+
+    def path(name):
+        p = os.path.join(out_dir, name)
+        written.append(p)
+        return p
+
+    for icon_id in ICONS:
+        write_ico(path('icon_%d.ico' % icon_id),
+                  [render_icon(icon_id, 32), render_icon(icon_id, 16)])
+
+    bitmaps = [
+        (311, bitmap_buttons(), 24),
+        (314, bitmap_about(), 24),
+        (301, bitmap_wheel(), 24),
+        (295, bitmap_launcher(), 24),
+        (291, bitmap_shield('400', 97), 8),
+        (293, bitmap_shield('800', 98), 8),
+        (290, bitmap_shield('1600', 98), 8),
+        (292, bitmap_shield('2000', 98), 24),
+    ]
+    for bmp_id, canvas, bpp in bitmaps:
+        write_bmp(path('bitmap_%d.bmp' % bmp_id), canvas.flatten(FACE), bpp)
+
+    frames = [clip_frame(i).flatten(FACE) for i in range(CLIP_FRAMES)]
+    write_avi(path('clip_242.avi'), frames, CLIP_USEC_PER_FRAME, rate=12)
+
+    with open(path('skin1.skin'), 'w', newline='\n') as f:
+        f.write(SKIN)
+
+    for p in written:
+        print('%-40s %7d bytes' % (os.path.relpath(p), os.path.getsize(p)))
+
+
+if __name__ == '__main__':
+    default = os.path.join(os.path.dirname(HERE), 'art')
+    main(sys.argv[1] if len(sys.argv) > 1 else default)

@@ -1,0 +1,5 @@
+#include "sheet/Kestrin_About.h"
+
+#include "res/resource.h"
+
+Kestrin_About::Kestrin_About() : fw::PropertyPage(IDD_ABOUT) {}

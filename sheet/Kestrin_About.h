@@ -1,0 +1,9 @@
+// The "Über" tab: the product picture and two lines of text.
+#pragma once
+
+#include "framework/PropertyPage.h"
+
+class Kestrin_About : public fw::PropertyPage {
+ public:
+  Kestrin_About();
+};

@@ -1,0 +1,5 @@
+#include "sheet/Kestrin_ButtonSetting.h"
+
+#include "res/resource.h"
+
+Kestrin_ButtonSetting::Kestrin_ButtonSetting() : fw::PropertyPage(IDD_BUTTONS) {}

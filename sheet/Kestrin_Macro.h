@@ -1,0 +1,9 @@
+// The "Makro" tab: three recorded key macros.
+#pragma once
+
+#include "framework/PropertyPage.h"
+
+class Kestrin_Macro : public fw::PropertyPage {
+ public:
+  Kestrin_Macro();
+};

@@ -1,0 +1,9 @@
+// The "Bewegen" tab: pointer speed, acceleration and snap to the default button.
+#pragma once
+
+#include "framework/PropertyPage.h"
+
+class Kestrin_Movesetting : public fw::PropertyPage {
+ public:
+  Kestrin_Movesetting();
+};

@@ -1,0 +1,5 @@
+#include "sheet/Kestrin_Setmousexy.h"
+
+#include "res/resource.h"
+
+Kestrin_Setmousexy::Kestrin_Setmousexy() : fw::PropertyPage(IDD_XY) {}

@@ -1,0 +1,9 @@
+// The "X/Y-Achse" tab: the sensor's separate X and Y speeds.
+#pragma once
+
+#include "framework/PropertyPage.h"
+
+class Kestrin_Setmousexy : public fw::PropertyPage {
+ public:
+  Kestrin_Setmousexy();
+};

@@ -1,0 +1,124 @@
+#include "tests/e2e/program.h"
+
+#include <vector>
+
+#include "bridge/messages.h"
+#include "framework/WinApp.h"
+#include "tests/support/wine_support.h"
+
+namespace e2e {
+
+std::string ProgramPath() { return testsupport::ProgramFolder() + "\\Pelrand.exe"; }
+
+Program::Program(std::string exePath) : m_exePath(exePath.empty() ? ProgramPath() : std::move(exePath)) {}
+
+Program::~Program() {
+  if (Running()) {
+    if (!Exit(5000)) Kill();
+  }
+  if (m_process.hProcess) ::CloseHandle(m_process.hProcess);
+  if (m_process.hThread) ::CloseHandle(m_process.hThread);
+}
+
+bool Program::Start() {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  std::string line = "\"" + m_exePath + "\"";
+  std::vector<char> buffer(line.begin(), line.end());
+  buffer.push_back(0);
+  std::string folder = m_exePath.substr(0, m_exePath.find_last_of('\\'));
+  if (m_process.hProcess) ::CloseHandle(m_process.hProcess);
+  if (m_process.hThread) ::CloseHandle(m_process.hThread);
+  m_process = PROCESS_INFORMATION{};
+  return ::CreateProcessA(m_exePath.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                          &startup, &m_process) != FALSE;
+}
+
+bool Program::StartAndWait(DWORD timeoutMs) {
+  if (!Start()) return false;
+  return testsupport::PumpUntil([this] { return Frame() && Dispatch(); }, timeoutMs);
+}
+
+bool Program::Running() const {
+  return m_process.hProcess && ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool Program::WaitForExit(DWORD timeoutMs) const {
+  if (!m_process.hProcess) return true;
+  return testsupport::PumpUntil([this] { return !Running(); }, timeoutMs);
+}
+
+DWORD Program::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  if (m_process.hProcess) ::GetExitCodeProcess(m_process.hProcess, &code);
+  return code;
+}
+
+bool Program::Exit(DWORD timeoutMs) {
+  HWND frame = Frame();
+  if (frame) ::PostMessageA(frame, WM_COMMAND, fw::ID_APP_EXIT, 0);
+  return WaitForExit(timeoutMs);
+}
+
+void Program::Kill() {
+  if (Running()) {
+    ::TerminateProcess(m_process.hProcess, 1);
+    ::WaitForSingleObject(m_process.hProcess, 5000);
+  }
+}
+
+namespace {
+struct Search {
+  const char* title;
+  DWORD pid;
+  HWND found;
+  int count;
+};
+
+BOOL CALLBACK FindTitled(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<Search*>(lp);
+  char text[256] = {};
+  ::GetWindowTextA(hwnd, text, sizeof text);
+  if (lstrcmpA(text, search->title) != 0) return TRUE;
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(hwnd, &pid);
+  if (search->pid && pid != search->pid) return TRUE;
+  ++search->count;
+  if (!search->found) search->found = hwnd;
+  return TRUE;
+}
+}  // namespace
+
+HWND Program::FindOwnWindow(const char* title) const {
+  if (!Running()) return nullptr;
+  Search search{title, m_process.dwProcessId, nullptr, 0};
+  ::EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND Program::Frame() const { return FindOwnWindow(kFrameTitle); }
+HWND Program::Dispatch() const { return FindOwnWindow(kDispatchTitle); }
+
+int CountWindowsTitled(const char* title) {
+  Search search{title, 0, nullptr, 0};
+  ::EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
+  return search.count;
+}
+
+void EndAllInstances() {
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    HWND frame = ::FindWindowA(nullptr, kFrameTitle);
+    if (!frame) return;
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(frame, &pid);
+    HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+    ::PostMessageA(frame, WM_COMMAND, fw::ID_APP_EXIT, 0);
+    if (process) {
+      if (::WaitForSingleObject(process, 3000) == WAIT_TIMEOUT) ::TerminateProcess(process, 1);
+      ::WaitForSingleObject(process, 3000);
+      ::CloseHandle(process);
+    }
+  }
+}
+
+}  // namespace e2e

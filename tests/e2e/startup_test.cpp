@@ -1,0 +1,199 @@
+// The real program: one instance per logon, settings at start-up, the tray
+// frame's messages and the one exit path.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "bridge/messages.h"
+#include "framework/WinApp.h"
+#include "tests/e2e/program.h"
+#include "tests/support/wine_support.h"
+
+using namespace testsupport;
+
+namespace {
+
+const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
+
+std::string DeviceFile() {
+  const char* file = std::getenv("ZYFO_DEVICE_FILE");
+  return file ? std::string("Z:") + file : std::string();
+}
+
+std::vector<unsigned char> DeviceBytes() {
+  std::ifstream in(DeviceFile(), std::ios::binary);
+  return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
+}
+
+void SetWheelLines(UINT lines) {
+  ::SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, lines, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+}
+
+UINT WheelLines() {
+  UINT lines = 12345;
+  ::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  return lines;
+}
+
+void SetAcceleration(int a, int b, int c) {
+  int triple[3] = {a, b, c};
+  ::SystemParametersInfoA(SPI_SETMOUSE, 0, triple, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+}
+
+std::vector<int> Acceleration() {
+  int triple[3] = {-1, -1, -1};
+  ::SystemParametersInfoA(SPI_GETMOUSE, 0, triple, 0);
+  return {triple[0], triple[1], triple[2]};
+}
+
+class Startup : public testing::Test {
+ protected:
+  void SetUp() override {
+    e2e::EndAllInstances();
+    DeleteProgramSettings();
+    if (!DeviceFile().empty()) std::ofstream(DeviceFile(), std::ios::binary | std::ios::trunc);
+  }
+  void TearDown() override {
+    if (HasFailure()) Screenshot(std::string("failed-") + testing::UnitTest::GetInstance()->current_test_info()->name());
+  }
+};
+
+TEST_F(Startup, SecondStartEndsAtOnceLeavingOneFrameAndOneDispatchWindow) {
+  e2e::Program first;
+  ASSERT_TRUE(first.StartAndWait());
+  e2e::Program second;
+  ASSERT_TRUE(second.Start());
+  EXPECT_TRUE(second.WaitForExit(5000));
+  EXPECT_EQ(e2e::CountWindowsTitled(kFrameTitle), 1);
+  EXPECT_EQ(e2e::CountWindowsTitled(kDispatchTitle), 1);
+  EXPECT_TRUE(first.Running());
+}
+
+TEST_F(Startup, FirstStartCreatesTheSectionsItReadsAndStoresNoValues) {
+  e2e::Program program;
+  ASSERT_TRUE(program.StartAndWait());
+  EXPECT_TRUE(UserKeyExists(kRoot + "\\Setting For Key"));
+  EXPECT_TRUE(UserKeyExists(kRoot + "\\Setting For KeyCombination"));
+  EXPECT_TRUE(UserKeyExists(kRoot + "\\Setting For MouseXY"));
+  EXPECT_FALSE(UserKeyExists(kRoot + "\\Setting For Wheel"));
+  EXPECT_FALSE(UserKeyExists(kRoot + "\\Setting For ShortcutKey"));
+  DWORD value;
+  EXPECT_FALSE(ReadUserDword(kRoot + "\\Setting For Key", "key0", &value));
+  EXPECT_FALSE(ReadUserDword(kRoot + "\\Setting For MouseXY", "key0", &value));
+}
+
+TEST_F(Startup, FrameIsHiddenAndTitledForOutsidePrograms) {
+  e2e::Program program;
+  ASSERT_TRUE(program.StartAndWait());
+  HWND frame = ::FindWindowA(nullptr, kFrameTitle);
+  ASSERT_EQ(frame, program.Frame());
+  EXPECT_FALSE(::IsWindowVisible(frame));
+  EXPECT_FALSE(::IsWindowVisible(program.Dispatch()));
+}
+
+TEST_F(Startup, DeviceReceivesTheLoadedSpeedsXThenY) {
+  if (DeviceFile().empty()) GTEST_SKIP() << "run through scripts/test";
+  {
+    e2e::Program program;
+    ASSERT_TRUE(program.StartAndWait());
+    EXPECT_EQ(DeviceBytes(), (std::vector<unsigned char>{0, 0, 0, 0, 1, 0, 0, 0}));
+  }
+  std::ofstream(DeviceFile(), std::ios::binary | std::ios::trunc);
+  ASSERT_TRUE(WriteUserDword(kRoot + "\\Setting For MouseXY", "key0", 12));
+  ASSERT_TRUE(WriteUserDword(kRoot + "\\Setting For MouseXY", "key1", 300));
+  e2e::Program program;
+  ASSERT_TRUE(program.StartAndWait());
+  EXPECT_EQ(DeviceBytes(), (std::vector<unsigned char>{12, 0, 0, 0, 0x2C, 1, 0, 0}));
+}
+
+TEST_F(Startup, WheelLinesOfZeroBecomeThreeOtherValuesStay) {
+  const UINT cases[][2] = {{0, 3}, {1, 1}, {WHEEL_PAGESCROLL, WHEEL_PAGESCROLL}};
+  for (const auto& c : cases) {
+    SetWheelLines(c[0]);
+    ASSERT_EQ(WheelLines(), c[0]);
+    e2e::Program program;
+    ASSERT_TRUE(program.StartAndWait());
+    PumpFor(100);
+    EXPECT_EQ(WheelLines(), c[1]) << "started with " << c[0];
+    ASSERT_TRUE(program.Exit());
+  }
+  SetWheelLines(3);
+}
+
+TEST_F(Startup, AccelerationOutsideThePresetsIsSwitchedOff) {
+  SetAcceleration(6, 10, 1);
+  {
+    e2e::Program program;
+    ASSERT_TRUE(program.StartAndWait());
+    PumpFor(100);
+    EXPECT_EQ(Acceleration(), (std::vector<int>{0, 0, 0}));
+  }
+  SetAcceleration(4, 6, 2);
+  {
+    e2e::Program program;
+    ASSERT_TRUE(program.StartAndWait());
+    PumpFor(100);
+    EXPECT_EQ(Acceleration(), (std::vector<int>{4, 6, 2}));
+  }
+  SetAcceleration(6, 10, 1);
+}
+
+TEST_F(Startup, ReloadWheelReadsTheStoredModeThroughTheProfile) {
+  e2e::Program program;
+  ASSERT_TRUE(program.StartAndWait());
+  EXPECT_FALSE(UserKeyExists(kRoot + "\\Setting For Wheel"));
+  ::SendMessageA(program.Frame(), WM_RELOAD_WHEEL, 0, 0);
+  EXPECT_TRUE(UserKeyExists(kRoot + "\\Setting For Wheel"));
+  EXPECT_TRUE(program.Running());
+}
+
+TEST_F(Startup, ExitCommandEndsTheProcessAndRemovesTheTrayIcon) {
+  e2e::Program program;
+  ASSERT_TRUE(program.StartAndWait());
+  HWND frame = program.Frame();
+  ::PostMessageA(frame, WM_COMMAND, fw::ID_APP_EXIT, 0);
+  EXPECT_TRUE(program.WaitForExit(5000));
+  EXPECT_EQ(program.ExitCode(), 0u);
+  EXPECT_FALSE(::IsWindow(frame));
+  EXPECT_EQ(e2e::CountWindowsTitled(kFrameTitle), 0);
+}
+
+TEST_F(Startup, LogoffExitsThroughTheExitCommandACancelledOneDoesNothing) {
+  e2e::Program program;
+  ASSERT_TRUE(program.StartAndWait());
+  ::SendMessageA(program.Frame(), WM_ENDSESSION, FALSE, 0);
+  EXPECT_FALSE(program.WaitForExit(1000));
+  ::SendMessageA(program.Frame(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_TRUE(program.WaitForExit(5000));
+  EXPECT_EQ(program.ExitCode(), 0u);
+}
+
+TEST_F(Startup, MinimiseAndMaximiseLeaveTheHiddenWindowsAlone) {
+  e2e::Program program;
+  ASSERT_TRUE(program.StartAndWait());
+  for (HWND hwnd : {program.Frame(), program.Dispatch()}) {
+    ::SendMessageA(hwnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    ::SendMessageA(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_FALSE(::IsZoomed(hwnd));
+    EXPECT_FALSE(::IsIconic(hwnd));
+    EXPECT_FALSE(::IsWindowVisible(hwnd));
+  }
+}
+
+TEST_F(Startup, ConfigurationOpensOneSheetAtATime) {
+  e2e::Program program;
+  ASSERT_TRUE(program.StartAndWait());
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_CONFIGURATION, 0);
+  ASSERT_TRUE(PumpUntil([] { return ::FindWindowA(nullptr, kSheetCaption) != nullptr; }));
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_CONFIGURATION, 0);
+  ::PostMessageA(program.Frame(), WM_TRAYNOTIFY, kTrayIconId, WM_LBUTTONDBLCLK);
+  PumpFor(500);
+  EXPECT_EQ(e2e::CountWindowsTitled(kSheetCaption), 1);
+  // Exit while the sheet is open closes the sheet and then the program.
+  EXPECT_TRUE(program.Exit());
+}
+
+}  // namespace

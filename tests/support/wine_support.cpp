@@ -1,0 +1,214 @@
+#include "tests/support/wine_support.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace testsupport {
+
+bool RunUnix(const std::string& commandLine, DWORD timeoutMs) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::vector<char> line(commandLine.begin(), commandLine.end());
+  line.push_back(0);
+  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  DWORD wait = ::WaitForSingleObject(process.hProcess, timeoutMs);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  return wait == WAIT_OBJECT_0;
+}
+
+bool Xdotool(const std::string& arguments) { return RunUnix("/usr/bin/xdotool " + arguments); }
+
+void PumpFor(DWORD ms) {
+  DWORD start = ::GetTickCount();
+  MSG msg;
+  while (::GetTickCount() - start < ms) {
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageA(&msg);
+    }
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  DWORD start = ::GetTickCount();
+  MSG msg;
+  while (!done()) {
+    if (::GetTickCount() - start >= timeoutMs) return done();
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageA(&msg);
+    }
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+  return true;
+}
+
+namespace {
+const char kScreenClass[] = "ZyfoTestScreen";
+
+int SlotOf(UINT message) {
+  if (message >= WM_MOUSEFIRST && message <= WM_MOUSEFIRST + 15) return static_cast<int>(message - WM_MOUSEFIRST);
+  return -1;
+}
+}  // namespace
+
+ScreenWindow::ScreenWindow() {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = Proc;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.lpszClassName = kScreenClass;
+  wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
+  wc.style = CS_DBLCLKS;
+  ::RegisterClassA(&wc);
+  m_hwnd = ::CreateWindowExA(WS_EX_TOPMOST, kScreenClass, "Zyfo test screen", WS_POPUP | WS_VISIBLE, 0, 0,
+                             ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                             wc.hInstance, this);
+  ::SetForegroundWindow(m_hwnd);
+  PumpFor(200);
+}
+
+ScreenWindow::~ScreenWindow() {
+  if (m_hwnd) ::DestroyWindow(m_hwnd);
+}
+
+int ScreenWindow::Count(UINT message) const {
+  int slot = SlotOf(message);
+  return slot < 0 ? 0 : m_counts[slot];
+}
+
+void ScreenWindow::Reset() {
+  for (int& c : m_counts) c = 0;
+}
+
+LRESULT CALLBACK ScreenWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA,
+                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<ScreenWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  int slot = SlotOf(msg);
+  if (self && slot >= 0 && msg != WM_MOUSEMOVE) ++self->m_counts[slot];
+  return ::DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+void DeleteProgramSettings() { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Trovane Mouse"); }
+
+bool CreateUserKey(const std::string& subKey) {
+  HKEY key = nullptr;
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
+    return false;
+  ::RegCloseKey(key);
+  return true;
+}
+
+bool UserKeyExists(const std::string& subKey) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  ::RegCloseKey(key);
+  return true;
+}
+
+bool ReadUserDword(const std::string& subKey, const std::string& name, DWORD* value) {
+  DWORD size = sizeof *value;
+  return ::RegGetValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, value, &size) ==
+         ERROR_SUCCESS;
+}
+
+bool WriteUserDword(const std::string& subKey, const std::string& name, DWORD value) {
+  return ::RegSetKeyValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), REG_DWORD, &value, sizeof value) ==
+         ERROR_SUCCESS;
+}
+
+bool ReadUserString(const std::string& subKey, const std::string& name, std::string* value) {
+  DWORD size = 0;
+  if (::RegGetValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
+      ERROR_SUCCESS)
+    return false;
+  std::vector<char> buffer(size + 1, 0);
+  if (::RegGetValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, buffer.data(), &size) !=
+      ERROR_SUCCESS)
+    return false;
+  *value = buffer.data();
+  return true;
+}
+
+bool WriteUserString(const std::string& subKey, const std::string& name, const std::string& value) {
+  return ::RegSetKeyValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), REG_SZ, value.c_str(),
+                           static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+}
+
+std::string ProgramFolder() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path);
+  return folder.substr(0, folder.find_last_of("\\/"));
+}
+
+std::string OutputFolder() {
+  const char* out = std::getenv("ZYFO_TEST_OUTPUT");
+  return out && *out ? std::string(out) : UnixPath(ProgramFolder());
+}
+
+std::string UnixPath(const std::string& windowsPath) {
+  if (!windowsPath.empty() && windowsPath[0] == '/') return windowsPath;
+  char* unix = nullptr;
+  typedef char*(CDECL * GetUnixFileNameFn)(const WCHAR*);
+  auto fn = reinterpret_cast<GetUnixFileNameFn>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  if (!fn) return windowsPath;
+  WCHAR wide[MAX_PATH] = {};
+  ::MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
+  unix = fn(wide);
+  if (!unix) return windowsPath;
+  std::string result(unix);
+  ::HeapFree(::GetProcessHeap(), 0, unix);
+  return result;
+}
+
+bool Screenshot(const std::string& name) {
+  return RunUnix("/usr/bin/import -window root " + OutputFolder() + "/" + name + ".png", 20000);
+}
+
+namespace {
+const char kRecorderClass[] = "ZyfoTestRecorder";
+}  // namespace
+
+MessageRecorder::MessageRecorder(UINT first, UINT last) : m_first(first), m_last(last) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = Proc;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.lpszClassName = kRecorderClass;
+  ::RegisterClassA(&wc);
+  m_hwnd = ::CreateWindowExA(0, kRecorderClass, "Zyfo test recorder", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                             wc.hInstance, this);
+}
+
+MessageRecorder::~MessageRecorder() {
+  if (m_hwnd) ::DestroyWindow(m_hwnd);
+}
+
+int MessageRecorder::Count(UINT message) const {
+  int n = 0;
+  for (const Entry& e : m_entries) n += e.message == message ? 1 : 0;
+  return n;
+}
+
+LRESULT CALLBACK MessageRecorder::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA,
+                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<MessageRecorder*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (self && msg >= self->m_first && msg <= self->m_last) {
+    self->m_entries.push_back(Entry{msg, wp, lp});
+    return 0;
+  }
+  return ::DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+}  // namespace testsupport

@@ -1,0 +1,93 @@
+// Helpers shared by the tests that run under Wine: real X11 input through
+// xdotool, waiting while pumping messages, a window to click on, and the
+// program's registry tree.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// Runs a Linux command line (Wine starts Unix programs directly) and waits for it.
+// Returns false when it could not be started or did not end within timeoutMs.
+bool RunUnix(const std::string& commandLine, DWORD timeoutMs = 10000);
+// xdotool with the given arguments, e.g. Xdotool("click 9").
+bool Xdotool(const std::string& arguments);
+
+// Pumps the calling thread's messages for about ms milliseconds.
+void PumpFor(DWORD ms);
+// Pumps messages until done() holds or timeoutMs passed; returns done()'s last answer.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
+
+// A topmost window covering the whole screen, so that X11 input lands on a Wine
+// window; it records the mouse messages it receives.
+class ScreenWindow {
+ public:
+  ScreenWindow();
+  ~ScreenWindow();
+  ScreenWindow(const ScreenWindow&) = delete;
+  ScreenWindow& operator=(const ScreenWindow&) = delete;
+
+  HWND hwnd() const { return m_hwnd; }
+  // Counts of button messages received since construction or Reset().
+  int Count(UINT message) const;
+  void Reset();
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  HWND m_hwnd = nullptr;
+  int m_counts[16] = {};
+};
+
+// Removes HKEY_CURRENT_USER\Software\Trovane Mouse and everything below it.
+void DeleteProgramSettings();
+// Creates a key below HKEY_CURRENT_USER (as installation does for some sections).
+bool CreateUserKey(const std::string& subKey);
+bool UserKeyExists(const std::string& subKey);
+// Reads/writes a DWORD value below HKEY_CURRENT_USER; Read returns false when absent.
+bool ReadUserDword(const std::string& subKey, const std::string& name, DWORD* value);
+bool WriteUserDword(const std::string& subKey, const std::string& name, DWORD value);
+bool ReadUserString(const std::string& subKey, const std::string& name, std::string* value);
+bool WriteUserString(const std::string& subKey, const std::string& name, const std::string& value);
+
+// The folder of the running test program (where the program and its DLLs are built).
+std::string ProgramFolder();
+// Where failing tests leave screenshots and logs (ZYFO_TEST_OUTPUT, or the program folder).
+std::string OutputFolder();
+// Saves a screenshot of the whole X display as <OutputFolder>/<name>.png.
+bool Screenshot(const std::string& name);
+// Unix path of a file given as a Windows path (Z:\... or any mapped drive).
+std::string UnixPath(const std::string& windowsPath);
+
+// A message-only window that records, in order, the messages between first and
+// last (inclusive) it receives, e.g. the reports of the hook libraries.
+class MessageRecorder {
+ public:
+  struct Entry {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+  };
+  MessageRecorder(UINT first, UINT last);
+  ~MessageRecorder();
+  MessageRecorder(const MessageRecorder&) = delete;
+  MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+  HWND hwnd() const { return m_hwnd; }
+  const std::vector<Entry>& Entries() const { return m_entries; }
+  // How many recorded messages have this number.
+  int Count(UINT message) const;
+  void Clear() { m_entries.clear(); }
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  HWND m_hwnd = nullptr;
+  UINT m_first;
+  UINT m_last;
+  std::vector<Entry> m_entries;
+};
+
+}  // namespace testsupport
