@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/CDriverApp.h"
 #include "app/skin_win.h"
 #include "bridge/messages.h"
 #include "bridge/sys_command.h"
@@ -45,12 +46,14 @@ void CDispatchDlg::OnSysCommand(UINT command, LPARAM) {
 LRESULT CDispatchDlg::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
   switch (msg) {
     case WM_MOUSEBTN_DOWN:
-      OnButtonDown(static_cast<int>(lp));
+      OnButtonEvent(static_cast<int>(lp), plan::Notification::Press);
       return 0;
     case WM_MOUSEBTN_UP:
-      OnButtonUp(static_cast<int>(lp));
+      OnButtonEvent(static_cast<int>(lp), plan::Notification::Release);
       return 0;
     case WM_DISPATCH_SHUTDOWN:
+      // Nothing a held function pressed may stay down once the program is gone.
+      m_executor.ReleaseHeld();
       DestroyWindow();
       ::PostQuitMessage(0);
       return 0;
@@ -59,5 +62,22 @@ LRESULT CDispatchDlg::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
   }
 }
 
-void CDispatchDlg::OnButtonDown(int) {}
-void CDispatchDlg::OnButtonUp(int) {}
+void CDispatchDlg::OnButtonEvent(int eventCode, plan::Notification notification) {
+  // The tables are read whole at the moment the event arrives; the main thread
+  // may be writing them, entry by entry.
+  CDriverApp& app = DriverApp();
+  plan::ButtonTable buttons{};
+  for (std::size_t i = 0; i < buttons.size(); ++i) buttons[i] = app.m_nButtonFunc[i].load(std::memory_order_relaxed);
+  plan::MacroTable macros{};
+  for (std::size_t i = 0; i < macros.size(); ++i)
+    macros[i] = app.m_nMacroKey[i / settings::kMacroEntries][i % settings::kMacroEntries].load(std::memory_order_relaxed);
+  m_executor.OnButtonEvent(eventCode, notification, buttons, macros);
+}
+
+void CDispatchDlg::Shell(plan::ShellAction action) { actions::PerformShellAction(action, m_pShellDispatch); }
+
+// The launcher popup is not part of this build yet: the request is accepted and ignored.
+void CDispatchDlg::OpenLauncher() {}
+
+// The on-screen resolution picture is not part of this build yet.
+void CDispatchDlg::ShowResolution(int) {}

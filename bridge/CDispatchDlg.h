@@ -5,9 +5,10 @@
 
 #include <shldisp.h>
 
+#include "actions/executor_win.h"
 #include "framework/Dialog.h"
 
-class CDispatchDlg : public fw::Dialog {
+class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
  public:
   CDispatchDlg();
   ~CDispatchDlg() override;
@@ -25,7 +26,14 @@ class CDispatchDlg : public fw::Dialog {
   void OnOK() override {}
   void OnCancel() override {}
 
-  // Button events; the button functions are performed here.
-  virtual void OnButtonDown(int eventCode);
-  virtual void OnButtonUp(int eventCode);
+  // Button events: the function of the button, looked up afresh each time.
+  void OnButtonEvent(int eventCode, plan::Notification notification);
+
+ private:
+  void Shell(plan::ShellAction action) override;
+  void OpenLauncher() override;
+  void ShowResolution(int level) override;
+
+  actions::SystemInput m_input;
+  actions::Executor m_executor{m_input, *this};
 };

@@ -32,11 +32,15 @@ void SetWheelLines(UINT lines) {
   ::SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, lines, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
 }
 
-UINT WheelLines() {
-  UINT lines = 12345;
-  ::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-  return lines;
+// Another process's change is read from where the system keeps it: a
+// process caches the values it has read once.
+int StoredSystemValue(const char* key, const char* name) {
+  std::string text;
+  if (!ReadUserString(std::string("Control Panel\\") + key, name, &text)) return -12345;
+  return std::atoi(text.c_str());
 }
+
+UINT WheelLines() { return static_cast<UINT>(StoredSystemValue("Desktop", "WheelScrollLines")); }
 
 void SetAcceleration(int a, int b, int c) {
   int triple[3] = {a, b, c};
@@ -44,9 +48,36 @@ void SetAcceleration(int a, int b, int c) {
 }
 
 std::vector<int> Acceleration() {
-  int triple[3] = {-1, -1, -1};
-  ::SystemParametersInfoA(SPI_GETMOUSE, 0, triple, 0);
-  return {triple[0], triple[1], triple[2]};
+  return {StoredSystemValue("Mouse", "MouseThreshold1"), StoredSystemValue("Mouse", "MouseThreshold2"),
+          StoredSystemValue("Mouse", "MouseSpeed")};
+}
+
+// Wine shows tray icons without a desktop tray as child windows of its
+// standalone tray window.
+std::vector<HWND> TrayIcons() {
+  std::vector<HWND> icons;
+  HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
+  for (HWND child = tray ? ::FindWindowExA(tray, nullptr, nullptr, nullptr) : nullptr; child;
+       child = ::FindWindowExA(tray, child, nullptr, nullptr))
+    icons.push_back(child);
+  return icons;
+}
+
+HWND VisibleMenuOf(DWORD pid) {
+  for (HWND menu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu;
+       menu = ::FindWindowExA(nullptr, menu, "#32768", nullptr)) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(menu, &owner);
+    if (owner == pid && ::IsWindowVisible(menu)) return menu;
+  }
+  return nullptr;
+}
+
+void ClickAtCentre(HWND hwnd, const char* button) {
+  RECT rect{};
+  ::GetWindowRect(hwnd, &rect);
+  Xdotool("mousemove " + std::to_string((rect.left + rect.right) / 2) + " " + std::to_string((rect.top + rect.bottom) / 2) +
+          " " + button);
 }
 
 class Startup : public testing::Test {
@@ -159,6 +190,37 @@ TEST_F(Startup, ExitCommandEndsTheProcessAndRemovesTheTrayIcon) {
   EXPECT_EQ(program.ExitCode(), 0u);
   EXPECT_FALSE(::IsWindow(frame));
   EXPECT_EQ(e2e::CountWindowsTitled(kFrameTitle), 0);
+}
+
+TEST_F(Startup, TrayIconComesWithTheProgramAndGoesWithIt) {
+  ASSERT_TRUE(TrayIcons().empty());
+  e2e::Program program;
+  ASSERT_TRUE(program.StartAndWait());
+  ASSERT_TRUE(PumpUntil([] { return TrayIcons().size() == 1; }));
+  ASSERT_TRUE(program.Exit());
+  EXPECT_TRUE(PumpUntil([] { return TrayIcons().empty(); }));
+}
+
+TEST_F(Startup, RightClickOnTheTrayIconShowsItsMenuAndEscapeClosesIt) {
+  e2e::Program program;
+  ASSERT_TRUE(program.StartAndWait());
+  ASSERT_TRUE(PumpUntil([] { return TrayIcons().size() == 1; }));
+  ClickAtCentre(TrayIcons()[0], "click 3");
+  ASSERT_TRUE(PumpUntil([&] { return VisibleMenuOf(program.ProcessId()) != nullptr; }));
+  PumpFor(300);
+  Screenshot("tray-menu");
+  Xdotool("key Escape");
+  EXPECT_TRUE(PumpUntil([&] { return VisibleMenuOf(program.ProcessId()) == nullptr; }));
+  EXPECT_TRUE(program.Running());
+}
+
+TEST_F(Startup, DoubleClickOnTheTrayIconOpensTheSheet) {
+  e2e::Program program;
+  ASSERT_TRUE(program.StartAndWait());
+  ASSERT_TRUE(PumpUntil([] { return TrayIcons().size() == 1; }));
+  ClickAtCentre(TrayIcons()[0], "click --repeat 2 --delay 80 1");
+  EXPECT_TRUE(PumpUntil([] { return ::FindWindowA(nullptr, kSheetCaption) != nullptr; }));
+  EXPECT_TRUE(program.Exit());
 }
 
 TEST_F(Startup, LogoffExitsThroughTheExitCommandACancelledOneDoesNothing) {

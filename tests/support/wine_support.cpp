@@ -6,17 +6,33 @@
 namespace testsupport {
 
 bool RunUnix(const std::string& commandLine, DWORD timeoutMs) {
+  // Wine starts a Unix program from CreateProcess, but the handle it returns for
+  // it cannot be waited on. The command therefore leaves a marker file when it
+  // ends, and we wait for that file.
+  static int counter = 0;
+  const std::string marker =
+      "/tmp/zyfo-run-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter) + ".done";
+  const std::string markerDos = "Z:" + marker;
+  ::DeleteFileA(markerDos.c_str());
+  // Wine splits the line by Windows rules: double quotes keep the script one argument.
+  std::string line = "/bin/sh -c \"" + commandLine + "; echo $? > " + marker + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  std::vector<char> line(commandLine.begin(), commandLine.end());
-  line.push_back(0);
-  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+  std::vector<char> buffer(line.begin(), line.end());
+  buffer.push_back(0);
+  if (!::CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
     return false;
-  DWORD wait = ::WaitForSingleObject(process.hProcess, timeoutMs);
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
-  return wait == WAIT_OBJECT_0;
+  if (process.hThread) ::CloseHandle(process.hThread);
+  if (process.hProcess) ::CloseHandle(process.hProcess);
+  // Keep pumping while waiting: low-level hooks of this thread must answer the
+  // input the command produces, or the system skips them after a timeout.
+  bool ended = PumpUntil([&] { return ::GetFileAttributesA(markerDos.c_str()) != INVALID_FILE_ATTRIBUTES; }, timeoutMs);
+  if (ended) {
+    PumpFor(20);  // the marker may exist before its text is written
+    ::DeleteFileA(markerDos.c_str());
+  }
+  return ended;
 }
 
 bool Xdotool(const std::string& arguments) { return RunUnix("/usr/bin/xdotool " + arguments); }
@@ -173,6 +189,52 @@ std::string UnixPath(const std::string& windowsPath) {
 bool Screenshot(const std::string& name) {
   return RunUnix("/usr/bin/import -window root " + OutputFolder() + "/" + name + ".png", 20000);
 }
+
+bool RunUnixAndWait(const std::string& shellCommand, DWORD timeoutMs) {
+  static LONG counter = 0;
+  char temp[MAX_PATH] = {};
+  if (!::GetTempPathA(MAX_PATH, temp)) return false;
+  std::string status = std::string(temp) + "zyfo_unix_" + std::to_string(::GetCurrentProcessId()) + "_" +
+                       std::to_string(::InterlockedIncrement(&counter)) + ".status";
+  ::DeleteFileA(status.c_str());
+  std::string unixStatus = UnixPath(status);
+  // Written under another name and renamed: the file appears complete or not at all.
+  std::string script = "(" + shellCommand + "); echo $? > '" + unixStatus + ".tmp'; mv '" + unixStatus + ".tmp' '" +
+                       unixStatus + "'";
+  // The command line becomes argv by the Windows rules: only quotes need escaping.
+  std::string quoted;
+  for (char c : script) {
+    if (c == '"') quoted += '\\';
+    quoted += c;
+  }
+  std::string line = "/bin/sh -c \"" + quoted + "\"";
+  std::vector<char> buffer(line.begin(), line.end());
+  buffer.push_back(0);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  if (process.hThread) ::CloseHandle(process.hThread);
+  if (process.hProcess) ::CloseHandle(process.hProcess);
+  DWORD start = ::GetTickCount();
+  for (;;) {
+    HANDLE file = ::CreateFileA(status.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      char text[16] = {};
+      DWORD got = 0;
+      ::ReadFile(file, text, sizeof text - 1, &got, nullptr);
+      ::CloseHandle(file);
+      ::DeleteFileA(status.c_str());
+      return got > 0 && std::atoi(text) == 0;
+    }
+    if (::GetTickCount() - start >= timeoutMs) return false;
+    ::Sleep(5);
+  }
+}
+
+bool XdotoolAndWait(const std::string& arguments) { return RunUnixAndWait("/usr/bin/xdotool " + arguments); }
 
 namespace {
 const char kRecorderClass[] = "ZyfoTestRecorder";

@@ -1,0 +1,65 @@
+// Performs a button function's operations on the worker thread: synthesised
+// input through an InputSink, window commands to the foreground window, and the
+// shell, popup and resolution actions through the ActionHost.
+#pragma once
+
+#include <windows.h>
+#include <shldisp.h>
+
+#include <vector>
+
+#include "actions/held_inputs.h"
+#include "actions/input_plan.h"
+
+namespace actions {
+
+// Where synthesised input goes: the real system, or a recorder in tests.
+class InputSink {
+ public:
+  virtual ~InputSink() = default;
+  virtual void MouseEvent(DWORD flags, DWORD dx, DWORD dy, DWORD data) = 0;
+  virtual void KeyEvent(BYTE vk, DWORD flags) = 0;
+  virtual POINT CursorPos() = 0;
+};
+
+// mouse_event and keybd_event (scan code 0, no extra info).
+class SystemInput : public InputSink {
+ public:
+  void MouseEvent(DWORD flags, DWORD dx, DWORD dy, DWORD data) override;
+  void KeyEvent(BYTE vk, DWORD flags) override;
+  POINT CursorPos() override;
+};
+
+// What the dispatch window provides beyond input.
+class ActionHost {
+ public:
+  virtual ~ActionHost() = default;
+  virtual void Shell(plan::ShellAction action) = 0;
+  virtual void OpenLauncher() = 0;
+  virtual void ShowResolution(int level) = 0;
+};
+
+class Executor {
+ public:
+  Executor(InputSink& input, ActionHost& host) : m_input(input), m_host(host) {}
+
+  // One hook notification: the button table and the macros as they stand now.
+  void OnButtonEvent(int eventCode, plan::Notification notification, const plan::ButtonTable& buttons,
+                     const plan::MacroTable& macros);
+  void Perform(const std::vector<plan::Op>& ops);
+  // Releases every key and button that a held function left down.
+  void ReleaseHeld();
+
+ private:
+  void PerformOne(const plan::Op& op);
+  void PostToForeground(const plan::PostToForeground& post);
+
+  InputSink& m_input;
+  ActionHost& m_host;
+  plan::HeldInputs m_held;
+};
+
+// The shell actions, given the dispatch window's automation object (may be null).
+void PerformShellAction(plan::ShellAction action, IShellDispatch* shell);
+
+}  // namespace actions
