@@ -6,7 +6,7 @@
 #include <string>
 
 #include "bridge/messages.h"
-#include "tests/e2e/program.h"
+#include "tests/support/program.h"
 #include "tests/support/input_observer.h"
 #include "tests/support/wine_support.h"
 

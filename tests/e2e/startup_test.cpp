@@ -9,7 +9,7 @@
 
 #include "bridge/messages.h"
 #include "framework/WinApp.h"
-#include "tests/e2e/program.h"
+#include "tests/support/program.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;

@@ -1,4 +1,4 @@
-#include "tests/e2e/program.h"
+#include "tests/support/program.h"
 
 #include <vector>
 
