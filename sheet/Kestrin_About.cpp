@@ -3,3 +3,8 @@
 #include "res/resource.h"
 
 Kestrin_About::Kestrin_About() : fw::PropertyPage(IDD_ABOUT) {}
+
+BOOL Kestrin_About::OnInitDialog() {
+  fw::PropertyPage::OnInitDialog();
+  return TRUE;
+}

@@ -1,4 +1,4 @@
-// The "Über" tab: the product picture and two lines of text.
+// The "Über" tab: the product picture and two lines of text, all from its template.
 #pragma once
 
 #include "framework/PropertyPage.h"
@@ -6,4 +6,7 @@
 class Kestrin_About : public fw::PropertyPage {
  public:
   Kestrin_About();
+
+ protected:
+  BOOL OnInitDialog() override;
 };

@@ -1,5 +1,131 @@
 #include "sheet/Kestrin_ButtonSetting.h"
 
+#include "actions/catalogue.h"
+#include "app/CDriverApp.h"
+#include "app/settings_store_win.h"
+#include "bridge/maker_libs.h"
+#include "framework/WinApp.h"
 #include "res/resource.h"
+#include "sheet/doubleclick_speed.h"
+
+namespace {
+// List control of each button slot.
+const int kListIds[6] = {IDC_FUNC_LEFT, IDC_FUNC_WHEEL, IDC_FUNC_RIGHT, IDC_FUNC_FOURTH, IDC_FUNC_FIFTH, IDC_FUNC_SIXTH};
+constexpr int kSixthSlot = 5;
+// The clip has 21 frames (0..20); from frame 15 on it shows the reaction to a
+// double click. The animation control refuses an end frame past the clip's
+// last one, so the loop ends at frame 20.
+constexpr UINT kReactionFirstFrame = 15;
+constexpr UINT kReactionLastFrame = 20;
+constexpr UINT kRepeatForever = static_cast<UINT>(-1);
+}  // namespace
 
 Kestrin_ButtonSetting::Kestrin_ButtonSetting() : fw::PropertyPage(IDD_BUTTONS) {}
+
+BOOL Kestrin_ButtonSetting::OnInitDialog() {
+  fw::PropertyPage::OnInitDialog();
+  for (int slot = 0; slot < catalogue::kSlotCount; ++slot) {
+    m_lists[slot].Attach(m_hWnd, kListIds[slot]);
+    m_lists[slot].ResetContent();
+    for (int code = 0; code < catalogue::kFunctionCount; ++code)
+      m_lists[slot].AddString(catalogue::ListText(code, slot == kSixthSlot));
+  }
+  m_animation.Attach(m_hWnd, IDC_DBLCLK_CLIP);
+  m_speed.Attach(m_hWnd, IDC_DBLCLK_SLIDER);
+
+  SelectCodes();
+  m_speed.SetRange(doubleclick::kSliderMin, doubleclick::kSliderMax, FALSE);
+  m_speed.SetPos(doubleclick::SliderFromTime(::GetDoubleClickTime()));
+  m_nAnimating = 0;
+  m_animation.Open(fw::ResourceInstance(), IDR_DOUBLECLICK_CLIP);
+  // Shows the first frame where the control would otherwise stay blank until played (Wine).
+  m_animation.Play(0, 0, 1);
+  return TRUE;
+}
+
+void Kestrin_ButtonSetting::SelectCodes() {
+  CDriverApp& app = DriverApp();
+  for (int slot = 0; slot < catalogue::kSlotCount; ++slot) {
+    int code = app.m_nButtonFunc[slot].load();
+    m_lists[slot].SetCurSel(catalogue::IsValidCode(code) ? code : -1);
+  }
+}
+
+BOOL Kestrin_ButtonSetting::OnCommand(WORD id, WORD code, HWND) {
+  if (id == IDC_DEFAULTS && code == BN_CLICKED) {
+    OnDefaults();
+    return TRUE;
+  }
+  if (code == CBN_SELCHANGE) {
+    for (int listId : kListIds) {
+      if (listId == id) {
+        SetModified(TRUE);
+        return TRUE;
+      }
+    }
+  }
+  return FALSE;
+}
+
+LRESULT Kestrin_ButtonSetting::OnControlNotify(NMHDR* header) {
+  if (header->idFrom == IDC_DBLCLK_SLIDER && header->code == NM_RELEASEDCAPTURE) {
+    SetModified(TRUE);
+    return 0;
+  }
+  return Default();
+}
+
+BOOL Kestrin_ButtonSetting::PreTranslateMessage(MSG* msg) {
+  if (msg->message == WM_MOUSEWHEEL) {
+    m_speed.Invalidate(FALSE);
+    SetModified(TRUE);
+  }
+  return fw::PropertyPage::PreTranslateMessage(msg);
+}
+
+void Kestrin_ButtonSetting::OnDefaults() {
+  // The executor reads the table at every button event: the defaults act at
+  // once, even if the sheet is cancelled; only Apply stores them and tells the hook.
+  CDriverApp& app = DriverApp();
+  for (int slot = 0; slot < catalogue::kSlotCount; ++slot) app.m_nButtonFunc[slot].store(catalogue::FactoryDefault(slot));
+  SelectCodes();
+  SetModified(TRUE);
+}
+
+void Kestrin_ButtonSetting::OnLButtonDblClk(UINT, POINT) {
+  // The clip lets mouse input through to the page: the page tells by the
+  // cursor whether the double click was on it.
+  RECT clip = m_animation.GetWindowRect();
+  POINT cursor{};
+  ::GetCursorPos(&cursor);
+  if (::PtInRect(&clip, cursor)) {
+    if (m_nAnimating == 0) {
+      m_animation.Play(kReactionFirstFrame, kReactionLastFrame, kRepeatForever);
+      m_nAnimating = 1;
+    } else {
+      m_animation.Stop();
+      m_nAnimating = 0;
+    }
+  }
+  Default();
+}
+
+BOOL Kestrin_ButtonSetting::OnApply() {
+  CDriverApp& app = DriverApp();
+  for (int slot = 0; slot < catalogue::kSlotCount; ++slot) app.m_nButtonFunc[slot].store(m_lists[slot].GetCurSel());
+  ::SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, doubleclick::TimeFromSlider(m_speed.GetPos()), nullptr,
+                          SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+  makerlibs::PointerHookSetButtonTable(app.ButtonTableAddress(), catalogue::kSlotCount);
+  return fw::PropertyPage::OnApply();
+}
+
+void Kestrin_ButtonSetting::OnOK() {
+  CDriverApp& app = DriverApp();
+  for (int slot = 0; slot < catalogue::kSlotCount; ++slot)
+    settings::WriteButtonValue(slot, app.m_nButtonFunc[slot].load());
+  for (int slot = 1; slot <= settings::kShortcutCount; ++slot) {
+    const std::string& text = app.m_strShortcut[slot - 1];
+    if (!text.empty()) settings::WriteShortcutValue(settings::ShortcutValueName(slot).c_str(), text);
+  }
+  fw::PropertyPage::OnOK();
+}
