@@ -5,38 +5,6 @@
 
 namespace testsupport {
 
-bool RunUnix(const std::string& commandLine, DWORD timeoutMs) {
-  // Wine starts a Unix program from CreateProcess, but the handle it returns for
-  // it cannot be waited on. The command therefore leaves a marker file when it
-  // ends, and we wait for that file.
-  static int counter = 0;
-  const std::string marker =
-      "/tmp/zyfo-run-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter) + ".done";
-  const std::string markerDos = "Z:" + marker;
-  ::DeleteFileA(markerDos.c_str());
-  // Wine splits the line by Windows rules: double quotes keep the script one argument.
-  std::string line = "/bin/sh -c \"" + commandLine + "; echo $? > " + marker + "\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  std::vector<char> buffer(line.begin(), line.end());
-  buffer.push_back(0);
-  if (!::CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return false;
-  if (process.hThread) ::CloseHandle(process.hThread);
-  if (process.hProcess) ::CloseHandle(process.hProcess);
-  // Keep pumping while waiting: low-level hooks of this thread must answer the
-  // input the command produces, or the system skips them after a timeout.
-  bool ended = PumpUntil([&] { return ::GetFileAttributesA(markerDos.c_str()) != INVALID_FILE_ATTRIBUTES; }, timeoutMs);
-  if (ended) {
-    PumpFor(20);  // the marker may exist before its text is written
-    ::DeleteFileA(markerDos.c_str());
-  }
-  return ended;
-}
-
-bool Xdotool(const std::string& arguments) { return RunUnix("/usr/bin/xdotool " + arguments); }
-
 void PumpFor(DWORD ms) {
   DWORD start = ::GetTickCount();
   MSG msg;
@@ -187,10 +155,10 @@ std::string UnixPath(const std::string& windowsPath) {
 }
 
 bool Screenshot(const std::string& name) {
-  return RunUnix("/usr/bin/import -window root " + OutputFolder() + "/" + name + ".png", 20000);
+  return RunUnix("/usr/bin/import -window root " + UnixPath(OutputFolder()) + "/" + name + ".png", 20000);
 }
 
-bool RunUnixAndWait(const std::string& shellCommand, DWORD timeoutMs) {
+bool RunUnix(const std::string& shellCommand, DWORD timeoutMs) {
   static LONG counter = 0;
   char temp[MAX_PATH] = {};
   if (!::GetTempPathA(MAX_PATH, temp)) return false;
@@ -230,11 +198,11 @@ bool RunUnixAndWait(const std::string& shellCommand, DWORD timeoutMs) {
       return got > 0 && std::atoi(text) == 0;
     }
     if (::GetTickCount() - start >= timeoutMs) return false;
-    ::Sleep(5);
+    PumpFor(5);
   }
 }
 
-bool XdotoolAndWait(const std::string& arguments) { return RunUnixAndWait("/usr/bin/xdotool " + arguments); }
+bool Xdotool(const std::string& arguments) { return RunUnix("/usr/bin/xdotool " + arguments); }
 
 namespace {
 const char kRecorderClass[] = "ZyfoTestRecorder";

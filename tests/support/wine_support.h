@@ -11,11 +11,6 @@
 
 namespace testsupport {
 
-// Runs a Linux command line (Wine starts Unix programs directly) and waits for it.
-// Returns false when it could not be started or did not end within timeoutMs.
-bool RunUnix(const std::string& commandLine, DWORD timeoutMs = 10000);
-// xdotool with the given arguments, e.g. Xdotool("click 9").
-bool Xdotool(const std::string& arguments);
 
 // Pumps the calling thread's messages for about ms milliseconds.
 void PumpFor(DWORD ms);
@@ -62,14 +57,14 @@ bool Screenshot(const std::string& name);
 // Unix path of a file given as a Windows path (Z:\... or any mapped drive).
 std::string UnixPath(const std::string& windowsPath);
 
-// Runs a Linux shell command line (/bin/sh -c) and waits until it ended;
-// true when it ended within timeoutMs with exit status 0. Wine 8 starts Unix
-// programs through CreateProcess but hands back no process handle (hProcess 0,
-// so RunUnix never sees them end): the shell leaves a status file instead,
-// which is polled. Consecutive calls therefore run strictly one after another.
-bool RunUnixAndWait(const std::string& shellCommand, DWORD timeoutMs = 10000);
-// xdotool with the given arguments, waiting for it to end, e.g. XdotoolAndWait("click 9").
-bool XdotoolAndWait(const std::string& arguments);
+// Runs a Linux shell command line (/bin/sh -c) and waits until it ended, pumping
+// the thread's messages meanwhile (its low-level hooks must answer the input the
+// command produces); true when it ended within timeoutMs with exit status 0.
+// Wine 8 starts Unix programs through CreateProcess but hands back no process
+// handle to wait on: the shell leaves a status file instead, which is polled.
+bool RunUnix(const std::string& shellCommand, DWORD timeoutMs = 10000);
+// xdotool with the given arguments, e.g. Xdotool("click 9").
+bool Xdotool(const std::string& arguments);
 
 // A message-only window that records, in order, the messages between first and
 // last (inclusive) it receives, e.g. the reports of the hook libraries.

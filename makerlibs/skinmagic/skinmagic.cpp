@@ -1,0 +1,197 @@
+// SkinMagic.dll: the skin library, imported by ordinal only.
+//   1  BOOL WINAPI (HINSTANCE instance, const char*, const char*, const char*)
+//        remembers the instance; the three strings are unused.
+//   4  BOOL WINAPI (HINSTANCE module, const char* name, const char* type)
+//        loads a text skin from a resource of module (0: the remembered
+//        instance, or the program); TRUE when the resource was found.
+//   8  BOOL WINAPI (const char* section)
+//        TRUE when the loaded skin has that section.
+// A light touch on purpose: the skin is read and kept (per process), but no
+// window is painted differently; dialogs keep the platform's own look.
+//
+// The skin text is INI-like:
+//   ; comment
+//   [Dialog]
+//   Face=212,208,200
+//   Text=0,0,0
+// Anything unexpected (no sections, stray lines, bad colours, binary bytes) is
+// skipped, never fatal.
+#include <windows.h>
+
+#include <cctype>
+#include <map>
+#include <string>
+
+namespace {
+
+// Section and key names compare without regard to case, as in INI files.
+struct NoCase {
+  bool operator()(const std::string& a, const std::string& b) const {
+    return _stricmp(a.c_str(), b.c_str()) < 0;
+  }
+};
+using Section = std::map<std::string, std::string, NoCase>;
+using Sections = std::map<std::string, Section, NoCase>;
+
+struct DialogColours {
+  COLORREF face = RGB(212, 208, 200);
+  COLORREF text = RGB(0, 0, 0);
+  COLORREF accent = RGB(0, 0, 128);
+  COLORREF highlight = RGB(255, 255, 255);
+  COLORREF shadow = RGB(128, 128, 128);
+};
+
+struct Skin {
+  HINSTANCE instance = nullptr;
+  bool loaded = false;
+  Sections sections;
+  DialogColours dialog;
+};
+
+// One skin per process; each thread that shows dialogs makes its own calls.
+SRWLOCK g_lock = SRWLOCK_INIT;
+Skin g_skin;
+
+std::string Trim(const std::string& s) {
+  std::size_t begin = 0, end = s.size();
+  while (begin < end && std::isspace(static_cast<unsigned char>(s[begin]))) ++begin;
+  while (end > begin && std::isspace(static_cast<unsigned char>(s[end - 1]))) --end;
+  return s.substr(begin, end - begin);
+}
+
+Sections Parse(const char* data, std::size_t size) {
+  std::string text(data, size);
+  // A resource may be padded with zeros; a BOM may lead.
+  std::size_t zero = text.find('\0');
+  if (zero != std::string::npos) text.resize(zero);
+  if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+
+  Sections sections;
+  Section* current = nullptr;
+  std::size_t pos = 0;
+  while (pos <= text.size()) {
+    std::size_t end = text.find('\n', pos);
+    if (end == std::string::npos) end = text.size();
+    std::string line = Trim(text.substr(pos, end - pos));
+    pos = end + 1;
+    if (line.empty() || line[0] == ';' || line[0] == '#') continue;
+    if (line[0] == '[') {
+      std::size_t close = line.find(']');
+      std::string name = close == std::string::npos ? std::string() : Trim(line.substr(1, close - 1));
+      current = name.empty() ? nullptr : &sections[name];
+      continue;
+    }
+    std::size_t eq = line.find('=');
+    if (!current || eq == std::string::npos) continue;
+    std::string key = Trim(line.substr(0, eq));
+    if (!key.empty()) (*current)[key] = Trim(line.substr(eq + 1));
+  }
+  return sections;
+}
+
+// "r,g,b" with each part 0..255; anything else leaves *colour alone.
+void ParseColour(const Section& section, const char* key, COLORREF* colour) {
+  auto it = section.find(key);
+  if (it == section.end()) return;
+  int parts[3];
+  int n = 0;
+  const std::string& v = it->second;
+  std::size_t i = 0;
+  while (n < 3) {
+    while (i < v.size() && v[i] == ' ') ++i;
+    if (i >= v.size() || !std::isdigit(static_cast<unsigned char>(v[i]))) return;
+    int value = 0;
+    while (i < v.size() && std::isdigit(static_cast<unsigned char>(v[i]))) {
+      value = value * 10 + (v[i] - '0');
+      if (value > 255) return;
+      ++i;
+    }
+    parts[n++] = value;
+    while (i < v.size() && v[i] == ' ') ++i;
+    if (n < 3) {
+      if (i >= v.size() || v[i] != ',') return;
+      ++i;
+    }
+  }
+  if (i != v.size()) return;
+  *colour = RGB(parts[0], parts[1], parts[2]);
+}
+
+DialogColours ColoursOf(const Sections& sections) {
+  DialogColours colours;
+  auto it = sections.find("Dialog");
+  if (it == sections.end()) return colours;
+  ParseColour(it->second, "Face", &colours.face);
+  ParseColour(it->second, "Text", &colours.text);
+  ParseColour(it->second, "Accent", &colours.accent);
+  ParseColour(it->second, "Highlight", &colours.highlight);
+  ParseColour(it->second, "Shadow", &colours.shadow);
+  return colours;
+}
+
+// Reads the resource; false when it is not there.
+bool ReadResource(HMODULE module, const char* name, const char* type, std::string* out) {
+  HRSRC info = FindResourceA(module, name, type);
+  if (!info) return false;
+  HGLOBAL handle = LoadResource(module, info);
+  if (!handle) return false;
+  const void* data = LockResource(handle);
+  DWORD size = SizeofResource(module, info);
+  if (!data && size) return false;
+  out->assign(static_cast<const char*>(data), size);
+  return true;
+}
+
+}  // namespace
+
+extern "C" {
+
+BOOL WINAPI SkinInit(HINSTANCE instance, const char*, const char*, const char*) {
+  AcquireSRWLockExclusive(&g_lock);
+  g_skin.instance = instance;
+  ReleaseSRWLockExclusive(&g_lock);
+  return TRUE;
+}
+
+BOOL WINAPI SkinLoadFromResource(HINSTANCE module, const char* name, const char* type) {
+  if (!name || !type) return FALSE;
+  // Reading and parsing happen outside the lock; only the result is stored.
+  try {
+    if (!module) {
+      AcquireSRWLockShared(&g_lock);
+      module = g_skin.instance;
+      ReleaseSRWLockShared(&g_lock);
+    }
+    std::string text;
+    bool found = ReadResource(module, name, type, &text);
+    Sections sections = found ? Parse(text.data(), text.size()) : Sections();
+    DialogColours colours = ColoursOf(sections);
+    // Nothing in here throws: the swap exchanges pointers only.
+    AcquireSRWLockExclusive(&g_lock);
+    g_skin.loaded = found;
+    g_skin.sections.swap(sections);
+    g_skin.dialog = colours;
+    ReleaseSRWLockExclusive(&g_lock);
+    return found ? TRUE : FALSE;
+  } catch (...) {
+    return FALSE;  // out of memory: simply no skin
+  }
+}
+
+BOOL WINAPI SkinApplyToDialogs(const char* section) {
+  if (!section) return FALSE;
+  try {
+    std::string name(section);
+    AcquireSRWLockShared(&g_lock);
+    bool found = g_skin.loaded && g_skin.sections.count(name) != 0;
+    ReleaseSRWLockShared(&g_lock);
+    // Deliberately no subclassing or painting: the dialogs keep their look.
+    return found ? TRUE : FALSE;
+  } catch (...) {
+    return FALSE;
+  }
+}
+
+}  // extern "C"
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }

@@ -1,0 +1,218 @@
+// The configuration sheet of the real program, driven as a user would: clicks
+// on its buttons, choices in its lists, and the effect on the mouse buttons.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "bridge/messages.h"
+#include "res/resource.h"
+#include "tests/support/input_observer.h"
+#include "tests/support/program.h"
+#include "tests/support/wine_support.h"
+
+using namespace testsupport;
+
+namespace {
+
+const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
+const std::string kButtons = kRoot + "\\Setting For Key";
+// Ids of the sheet's own buttons.
+constexpr int kOkButton = IDOK;
+constexpr int kCancelButton = IDCANCEL;
+constexpr int kApplyButton = 0x3021;
+
+int StoredDoubleClickTime() {
+  std::string text;
+  if (!ReadUserString("Control Panel\\Mouse", "DoubleClickSpeed", &text)) return -1;
+  return std::atoi(text.c_str());
+}
+
+class Sheet : public testing::Test {
+ protected:
+  void SetUp() override {
+    e2e::EndAllInstances();
+    DeleteProgramSettings();
+    Xdotool("mousemove 1000 700");
+  }
+  void TearDown() override {
+    if (HasFailure())
+      Screenshot(std::string("failed-sheet-") + testing::UnitTest::GetInstance()->current_test_info()->name());
+  }
+
+  void StartAndOpen() {
+    ASSERT_TRUE(program.StartAndWait());
+    ::PostMessageA(program.Frame(), WM_COMMAND, ID_CONFIGURATION, 0);
+    ASSERT_TRUE(PumpUntil([&] { return (sheet = ::FindWindowA(nullptr, kSheetCaption)) != nullptr; }));
+    ASSERT_TRUE(PumpUntil([&] { return CurrentPage() != nullptr; }));
+    PumpFor(300);
+  }
+
+  HWND CurrentPage() const { return reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
+  HWND Item(int id) const { return ::GetDlgItem(CurrentPage(), id); }
+
+  // A real click in the middle of a control, through X11.
+  void Click(HWND control) {
+    RECT rect{};
+    ::GetWindowRect(control, &rect);
+    Xdotool("mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
+            std::to_string((rect.top + rect.bottom) / 2) + " click 1");
+    PumpFor(300);
+  }
+
+  // Chooses an entry of a function list as the list would report it.
+  void Choose(int listId, int code) {
+    HWND list = Item(listId);
+    ::SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(code), 0);
+    ::SendMessageA(CurrentPage(), WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  }
+
+  bool SheetClosed() {
+    return PumpUntil([] { return ::FindWindowA(nullptr, kSheetCaption) == nullptr; });
+  }
+
+  e2e::Program program;
+  HWND sheet = nullptr;
+};
+
+TEST_F(Sheet, SevenTabsInTheirOrderEachLookedAt) {
+  StartAndOpen();
+  HWND tabs = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+  ASSERT_EQ(::SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 7);
+  for (int i = 0; i < 7; ++i) {
+    ::SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(i), 0);
+    PumpFor(400);
+    Screenshot("sheet-tab-" + std::to_string(i + 1));
+  }
+  // The caption is the sheet's title as outside programs see it.
+  char title[64] = {};
+  ::GetWindowTextA(sheet, title, sizeof title);
+  EXPECT_STREQ(title, "Quorra Kestrin Software");
+  Click(::GetDlgItem(sheet, kCancelButton));
+  EXPECT_TRUE(SheetClosed());
+}
+
+TEST_F(Sheet, ListsShowTheTableAndTheLeftOneIsDisabledTheSixthHidden) {
+  ASSERT_TRUE(WriteUserDword(kButtons, "key3", 47));
+  StartAndOpen();
+  const int ids[6] = {IDC_FUNC_LEFT, IDC_FUNC_WHEEL, IDC_FUNC_RIGHT, IDC_FUNC_FOURTH, IDC_FUNC_FIFTH, IDC_FUNC_SIXTH};
+  const int expected[6] = {0, 1, 2, 47, 4, 5};
+  for (int slot = 0; slot < 6; ++slot) {
+    EXPECT_EQ(::SendMessageA(Item(ids[slot]), CB_GETCOUNT, 0, 0), 51) << "slot " << slot;
+    EXPECT_EQ(::SendMessageA(Item(ids[slot]), CB_GETCURSEL, 0, 0), expected[slot]) << "slot " << slot;
+  }
+  EXPECT_FALSE(::IsWindowEnabled(Item(IDC_FUNC_LEFT)));
+  EXPECT_FALSE(::IsWindowVisible(Item(IDC_FUNC_SIXTH)));
+  EXPECT_FALSE(::IsWindowEnabled(Item(IDC_FUNC_SIXTH)));
+  EXPECT_TRUE(::IsWindowEnabled(Item(IDC_FUNC_FIFTH)));
+}
+
+TEST_F(Sheet, ApplyStoresTheNewFunctionAndTheNextPhysicalPressUsesIt) {
+  ScreenWindow screen;
+  StartAndOpen();
+  Choose(IDC_FUNC_FIFTH, 9);  // Kopieren (Strg+C)
+  HWND apply = ::GetDlgItem(sheet, kApplyButton);
+  ASSERT_TRUE(PumpUntil([&] { return ::IsWindowEnabled(apply) != FALSE; }, 2000)) << "a choice enables Apply";
+  Click(apply);
+  DWORD value = 0;
+  ASSERT_TRUE(PumpUntil([&] { return ReadUserDword(kButtons, "key4", &value); }, 2000));
+  EXPECT_EQ(value, 9u);
+  for (int slot : {0, 1, 2, 3, 5}) {
+    ASSERT_TRUE(ReadUserDword(kButtons, "key" + std::to_string(slot), &value)) << "all six are written";
+    EXPECT_EQ(value, static_cast<DWORD>(slot));
+  }
+  // Still open; the physical fifth button now copies.
+  InputObserver observer;
+  ::SetForegroundWindow(screen.hwnd());
+  Xdotool("mousemove 512 384 click 9");
+  EXPECT_TRUE(PumpUntil([&] { return observer.InjectedText() == "kd11:11 kd43:11 ku11:91 ku43:91"; }));
+  EXPECT_EQ(observer.InjectedText(), "kd11:11 kd43:11 ku11:91 ku43:91");
+}
+
+TEST_F(Sheet, AStoredCodeOutsideTheCatalogueShowsNoSelectionAndIsStoredAsMinusOne) {
+  ASSERT_TRUE(WriteUserDword(kButtons, "key0", 60));
+  StartAndOpen();
+  EXPECT_EQ(::SendMessageA(Item(IDC_FUNC_LEFT), CB_GETCURSEL, 0, 0), CB_ERR);
+  Click(::GetDlgItem(sheet, kOkButton));
+  EXPECT_TRUE(SheetClosed());
+  DWORD value = 0;
+  ASSERT_TRUE(ReadUserDword(kButtons, "key0", &value));
+  EXPECT_EQ(static_cast<int>(value), -1);
+}
+
+TEST_F(Sheet, DefaultsActAtOnceButCancelStoresNothing) {
+  ASSERT_TRUE(WriteUserDword(kButtons, "key4", 9));
+  ScreenWindow screen;
+  StartAndOpen();
+  Click(Item(IDC_DEFAULTS));
+  EXPECT_EQ(::SendMessageA(Item(IDC_FUNC_FOURTH), CB_GETCURSEL, 0, 0), 4);
+  EXPECT_EQ(::SendMessageA(Item(IDC_FUNC_FIFTH), CB_GETCURSEL, 0, 0), 3);
+  EXPECT_EQ(::SendMessageA(Item(IDC_FUNC_SIXTH), CB_GETCURSEL, 0, 0), 47);
+  Click(::GetDlgItem(sheet, kCancelButton));
+  ASSERT_TRUE(SheetClosed());
+  DWORD value = 0;
+  ASSERT_TRUE(ReadUserDword(kButtons, "key4", &value));
+  EXPECT_EQ(value, 9u) << "Cancel stores nothing";
+  EXPECT_FALSE(ReadUserDword(kButtons, "key3", &value));
+  // The executor already performs the fifth button's default, "Zurück".
+  InputObserver observer;
+  ::SetForegroundWindow(screen.hwnd());
+  Xdotool("mousemove 512 384 click 9");
+  EXPECT_TRUE(PumpUntil([&] { return observer.InjectedText() == "xd1 xu1"; }));
+  EXPECT_EQ(observer.InjectedText(), "xd1 xu1");
+}
+
+TEST_F(Sheet, EveryOkRewritesTheDoubleClickTimeFromTheSlider) {
+  ::SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, 505, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+  ASSERT_EQ(StoredDoubleClickTime(), 505);
+  StartAndOpen();
+  EXPECT_EQ(::SendMessageA(Item(IDC_DBLCLK_SLIDER), TBM_GETPOS, 0, 0), 50);
+  Click(::GetDlgItem(sheet, kOkButton));
+  ASSERT_TRUE(SheetClosed());
+  EXPECT_EQ(StoredDoubleClickTime(), 500);
+  ::SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, 500, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+}
+
+TEST_F(Sheet, WithoutTheShortcutKeyApplyStoresNoShortcut) {
+  StartAndOpen();
+  Click(::GetDlgItem(sheet, kOkButton));
+  ASSERT_TRUE(SheetClosed());
+  EXPECT_FALSE(UserKeyExists(kRoot + "\\Setting For ShortcutKey"));
+}
+
+// Two grabs of the clip a quarter second apart: equal when it stands still.
+bool ClipMoves(HWND clip) {
+  RECT rect{};
+  ::GetWindowRect(clip, &rect);
+  const std::string geometry = std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top) +
+                               "+" + std::to_string(rect.left) + "+" + std::to_string(rect.top);
+  const std::string first = UnixPath(OutputFolder()) + "/clip-a.png";
+  const std::string second = UnixPath(OutputFolder()) + "/clip-b.png";
+  RunUnix("/usr/bin/import -window root -crop " + geometry + " " + first);
+  PumpFor(250);
+  RunUnix("/usr/bin/import -window root -crop " + geometry + " " + second);
+  return !RunUnix("cmp -s " + first + " " + second);
+}
+
+TEST_F(Sheet, DoubleClickOnTheClipStartsAndStopsTheAnimation) {
+  StartAndOpen();
+  HWND clip = Item(IDC_DBLCLK_CLIP);
+  RECT rect{};
+  ::GetWindowRect(clip, &rect);
+  const std::string doubleClick = "mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
+                                  std::to_string((rect.top + rect.bottom) / 2) + " click --repeat 2 --delay 60 1";
+  EXPECT_FALSE(ClipMoves(clip));
+  Xdotool(doubleClick);
+  PumpFor(500);
+  Screenshot("sheet-clip-playing");
+  EXPECT_TRUE(ClipMoves(clip));
+  Xdotool(doubleClick);
+  PumpFor(300);
+  EXPECT_FALSE(ClipMoves(clip));
+}
+
+}  // namespace
