@@ -52,17 +52,6 @@ std::vector<int> Acceleration() {
           StoredSystemValue("Mouse", "MouseSpeed")};
 }
 
-// Wine shows tray icons without a desktop tray as child windows of its
-// standalone tray window.
-std::vector<HWND> TrayIcons() {
-  std::vector<HWND> icons;
-  HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
-  for (HWND child = tray ? ::FindWindowExA(tray, nullptr, nullptr, nullptr) : nullptr; child;
-       child = ::FindWindowExA(tray, child, nullptr, nullptr))
-    icons.push_back(child);
-  return icons;
-}
-
 HWND VisibleMenuOf(DWORD pid) {
   for (HWND menu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu;
        menu = ::FindWindowExA(nullptr, menu, "#32768", nullptr)) {

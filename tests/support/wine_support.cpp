@@ -79,6 +79,15 @@ LRESULT CALLBACK ScreenWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return ::DefWindowProcA(hwnd, msg, wp, lp);
 }
 
+std::vector<HWND> TrayIcons() {
+  std::vector<HWND> icons;
+  HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
+  for (HWND child = tray ? ::FindWindowExA(tray, nullptr, nullptr, nullptr) : nullptr; child;
+       child = ::FindWindowExA(tray, child, nullptr, nullptr))
+    icons.push_back(child);
+  return icons;
+}
+
 void DeleteProgramSettings() { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Trovane Mouse"); }
 
 bool CreateUserKey(const std::string& subKey) {

@@ -37,6 +37,10 @@ class ScreenWindow {
   int m_counts[16] = {};
 };
 
+// The icons in the notification area. Wine without a desktop tray shows them as
+// child windows of its standalone tray window.
+std::vector<HWND> TrayIcons();
+
 // Removes HKEY_CURRENT_USER\Software\Trovane Mouse and everything below it.
 void DeleteProgramSettings();
 // Creates a key below HKEY_CURRENT_USER (as installation does for some sections).
