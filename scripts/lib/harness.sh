@@ -1,8 +1,9 @@
 # The Wine/Xvfb harness shared by scripts/run and scripts/test.
 #
-# zyfo_harness_start <dir> [reuse-display]
+# zyfo_harness_start <dir> [reuse-display] [keep-prefix]
 #   - a private Xvfb display on a free number (unless reuse-display is "yes" and $DISPLAY is set),
-#   - a fresh WINEPREFIX inside <dir> (never ~/.wine), WINEDEBUG=-all,
+#   - a fresh WINEPREFIX inside <dir> (never ~/.wine; kept from the last time when
+#     keep-prefix is "yes", so that settings survive between runs), WINEDEBUG=-all,
 #   - the mouse driver's device object \\.\Kiv_Device pointed at a plain file,
 #     <dir>/device/kiv_device.bin, exported as ZYFO_DEVICE_FILE.
 # zyfo_harness_stop: stops the processes of that prefix and the Xvfb it started, by id.
@@ -21,7 +22,7 @@ zyfo_free_display() {
 }
 
 zyfo_harness_start() {
-  local dir=$1 reuse=${2:-no}
+  local dir=$1 reuse=${2:-no} keep=${3:-no}
   mkdir -p "$dir"
   if [ "$reuse" = yes ] && [ -n "${DISPLAY:-}" ]; then
     echo "Using the display $DISPLAY"
@@ -43,11 +44,13 @@ zyfo_harness_start() {
   export WINEARCH=win64
   # No Mono or Gecko prompts in a fresh prefix.
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  rm -rf "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
-  wineserver -w
+  if [ "$keep" != yes ] || [ ! -d "$WINEPREFIX" ]; then
+    rm -rf "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+  fi
   mkdir -p "$dir/device"
-  : >"$dir/device/kiv_device.bin"
+  [ "$keep" = yes ] && [ -f "$dir/device/kiv_device.bin" ] || : >"$dir/device/kiv_device.bin"
   ln -sfn "$dir/device/kiv_device.bin" "$WINEPREFIX/dosdevices/kiv_device"
   export ZYFO_DEVICE_FILE="$dir/device/kiv_device.bin"
 }
