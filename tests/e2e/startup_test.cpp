@@ -234,6 +234,23 @@ TEST_F(Startup, MinimiseAndMaximiseLeaveTheHiddenWindowsAlone) {
   }
 }
 
+TEST_F(Startup, MousePanelCommandOpensTheSystemsMouseControlPanel) {
+  // Wine has no mouse panel of its own: a stand-in main.cpl notes that it was opened.
+  char system[MAX_PATH] = {}, temp[MAX_PATH] = {};
+  ::GetSystemDirectoryA(system, MAX_PATH);
+  ::GetTempPathA(MAX_PATH, temp);
+  const std::string applet = std::string(system) + "\\main.cpl";
+  const std::string log = std::string(temp) + "zyfo-main-cpl.txt";
+  ASSERT_TRUE(::CopyFileA((ProgramFolder() + "\\main.cpl").c_str(), applet.c_str(), FALSE));
+  ::DeleteFileA(log.c_str());
+  e2e::Program program;
+  ASSERT_TRUE(program.StartAndWait());
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_OPEN_MOUSE_PANEL, 0);
+  EXPECT_TRUE(PumpUntil([&] { return ::GetFileAttributesA(log.c_str()) != INVALID_FILE_ATTRIBUTES; }, 8000));
+  EXPECT_TRUE(program.Running());
+  ::DeleteFileA(applet.c_str());
+}
+
 TEST_F(Startup, ConfigurationOpensOneSheetAtATime) {
   e2e::Program program;
   ASSERT_TRUE(program.StartAndWait());
