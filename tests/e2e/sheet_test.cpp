@@ -133,6 +133,21 @@ TEST_F(Sheet, ApplyStoresTheNewFunctionAndTheNextPhysicalPressUsesIt) {
   EXPECT_EQ(observer.InjectedText(), "kd11:11 kd43:11 ku11:91 ku43:91");
 }
 
+TEST_F(Sheet, TurningTheWheelOnThePageMarksItModified) {
+  StartAndOpen();
+  HWND apply = ::GetDlgItem(sheet, kApplyButton);
+  ASSERT_FALSE(::IsWindowEnabled(apply));
+  // Focus on a control the wheel does nothing to, then one notch.
+  HWND defaults = Item(IDC_DEFAULTS);
+  ::SendMessageA(CurrentPage(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(defaults), TRUE);
+  RECT rect{};
+  ::GetWindowRect(Item(IDC_DBLCLK_CLIP), &rect);
+  Xdotool("mousemove " + std::to_string(rect.left + 5) + " " + std::to_string(rect.top + 5) + " click 5");
+  EXPECT_TRUE(PumpUntil([&] { return ::IsWindowEnabled(apply) != FALSE; }, 2000));
+  for (int id : {IDC_FUNC_WHEEL, IDC_FUNC_RIGHT, IDC_FUNC_FOURTH, IDC_FUNC_FIFTH})
+    EXPECT_EQ(::SendMessageA(Item(id), CB_GETCURSEL, 0, 0), id - IDC_FUNC_LEFT) << "nothing else changed";
+}
+
 TEST_F(Sheet, AStoredCodeOutsideTheCatalogueShowsNoSelectionAndIsStoredAsMinusOne) {
   ASSERT_TRUE(WriteUserDword(kButtons, "key0", 60));
   StartAndOpen();

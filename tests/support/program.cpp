@@ -36,7 +36,11 @@ bool Program::Start() {
 
 bool Program::StartAndWait(DWORD timeoutMs) {
   if (!Start()) return false;
-  return testsupport::PumpUntil([this] { return Frame() && Dispatch(); }, timeoutMs);
+  if (!testsupport::PumpUntil([this] { return Frame() && Dispatch(); }, timeoutMs)) return false;
+  // The dispatch window exists before the worker thread installs the hooks; a
+  // sent message is answered only once that thread pumps, i.e. after the hooks.
+  DWORD_PTR result = 0;
+  return ::SendMessageTimeoutA(Dispatch(), WM_NULL, 0, 0, SMTO_BLOCK, timeoutMs, &result) != 0;
 }
 
 bool Program::Running() const {

@@ -17,7 +17,8 @@ class Program {
 
   // Starts the process; does not wait for anything.
   bool Start();
-  // Starts and waits until the tray frame and the dispatch window exist.
+  // Starts and waits until the tray frame and the dispatch window exist and the
+  // worker thread has installed the hooks.
   bool StartAndWait(DWORD timeoutMs = 10000);
   // True while the process runs.
   bool Running() const;
