@@ -27,6 +27,8 @@ BOOL CMsgThread::InitInstance() {
 }
 
 CMsgThread::~CMsgThread() {
+  // A second instance ends before it starts the thread: it has nothing to stop.
+  if (!m_hThread) return;
   makerlibs::KeyHookStop();
   makerlibs::PointerHookStop();
   makerlibs::DeviceLinkClose();
