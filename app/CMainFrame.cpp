@@ -49,20 +49,22 @@ void CMainFrame::LoadSettings() {
                                                    settings::DefaultForIndex(i)));
     app.m_nMacroKey[i / settings::kMacroEntries][i % settings::kMacroEntries].store(value);
   }
-  for (int i = 0; i < settings::kButtonCount; ++i)
-    app.m_nButtonFunc[i].store(static_cast<int>(
-        app.GetProfileInt(settings::kSectionKey, settings::KeyValueName(i).c_str(), settings::DefaultForIndex(i))));
+  LoadButtonTable();
   for (int i = 0; i < settings::kSpeedCount; ++i)
     app.m_nMouseXY[i] = static_cast<int>(
         app.GetProfileInt(settings::kSectionMouseXY, settings::KeyValueName(i).c_str(), settings::DefaultForIndex(i)));
 }
 
-void CMainFrame::ReloadButtons() {
+void CMainFrame::LoadButtonTable() {
   CDriverApp& app = DriverApp();
   for (int i = 0; i < settings::kButtonCount; ++i)
     app.m_nButtonFunc[i].store(static_cast<int>(
         app.GetProfileInt(settings::kSectionKey, settings::KeyValueName(i).c_str(), settings::DefaultForIndex(i))));
-  makerlibs::PointerHookSetButtonTable(app.ButtonTableAddress(), settings::kButtonCount);
+}
+
+void CMainFrame::ReloadButtons() {
+  LoadButtonTable();
+  makerlibs::PointerHookSetButtonTable(DriverApp().ButtonTableAddress(), settings::kButtonCount);
 }
 
 void CMainFrame::ReloadWheel() {

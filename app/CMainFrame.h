@@ -30,6 +30,7 @@ class CMainFrame : public fw::FrameWnd {
 
  private:
   void LoadSettings();
+  void LoadButtonTable();
   void ReloadButtons();
   void ReloadWheel();
   void AddTrayIcon();

@@ -48,21 +48,11 @@ INT_PTR PropSheet::DoModal(HWND owner) {
 
   bool reenable = owner && ::IsWindowEnabled(owner);
   if (reenable) ::EnableWindow(owner, FALSE);
-  MSG msg;
   // The sheet has ended (OK, Cancel, close box) once it has no current page.
-  while (::IsWindow(sheet) && ::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)) {
-    BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-    if (got == -1) break;
-    if (!got) {
-      ::PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    WinThread* thread = WinThread::Current();
-    if (thread ? thread->PreTranslateMessage(&msg) : PreTranslateThroughTree(&msg)) continue;
-    if (::SendMessageA(sheet, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&msg))) continue;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
+  RunModalLoop([sheet] { return ::IsWindow(sheet) && ::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0); },
+               [sheet](MSG* msg) {
+                 return ::SendMessageA(sheet, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(msg)) != 0;
+               });
   INT_PTR result = IDCANCEL;
   if (::IsWindow(sheet)) {
     // Positive once a page accepted OK (ID_PSREBOOTSYSTEM/ID_PSRESTARTWINDOWS count as OK too).

@@ -49,7 +49,7 @@ int WinThread::ExitInstance() { return 0; }
 
 BOOL WinThread::PreTranslateMessage(MSG* msg) { return PreTranslateThroughTree(msg); }
 
-void RunModalLoop(const std::function<bool()>& keepGoing) {
+void RunModalLoop(const std::function<bool()>& keepGoing, const std::function<bool(MSG*)>& dialogMessage) {
   WinThread* thread = WinThread::Current();
   MSG msg;
   while (keepGoing()) {
@@ -59,7 +59,8 @@ void RunModalLoop(const std::function<bool()>& keepGoing) {
       ::PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
-    BOOL consumed = thread ? thread->PreTranslateMessage(&msg) : PreTranslateThroughTree(&msg);
+    bool consumed = thread ? thread->PreTranslateMessage(&msg) : PreTranslateThroughTree(&msg);
+    if (!consumed && dialogMessage) consumed = dialogMessage(&msg);
     if (!consumed) {
       ::TranslateMessage(&msg);
       ::DispatchMessageA(&msg);

@@ -41,7 +41,10 @@ class WinThread {
 };
 
 // Pumps the calling thread's messages, with pre-translation, while keepGoing
-// says so. A WM_QUIT ends the loop and is posted again for the outer loop.
-void RunModalLoop(const std::function<bool()>& keepGoing);
+// says so; dialogMessage, when given, may take a message after that (a modeless
+// sheet's keyboard handling). A WM_QUIT ends the loop and is posted again for
+// the outer loop.
+void RunModalLoop(const std::function<bool()>& keepGoing,
+                  const std::function<bool(MSG*)>& dialogMessage = nullptr);
 
 }  // namespace fw

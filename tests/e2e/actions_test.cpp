@@ -48,10 +48,7 @@ class Actions : public testing::Test {
     DeleteProgramSettings();
     Xdotool("mousemove 512 384");
   }
-  void TearDown() override {
-    if (HasFailure())
-      Screenshot(std::string("failed-actions-") + testing::UnitTest::GetInstance()->current_test_info()->name());
-  }
+  void TearDown() override { ScreenshotOnFailure("actions"); }
 
   // Starts the program with the fifth button (X2, xdotool button 9) on `code`.
   void StartWithFifthButton(int code) {

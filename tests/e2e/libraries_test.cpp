@@ -49,10 +49,7 @@ class Libraries : public testing::Test {
     Xdotool("mousemove 512 384");
     s_screen->Reset();
   }
-  void TearDown() override {
-    if (HasFailure())
-      Screenshot(std::string("failed-libraries-") + testing::UnitTest::GetInstance()->current_test_info()->name());
-  }
+  void TearDown() override { ScreenshotOnFailure("libraries"); }
 
   // Clicks the physical fifth button and says what happened to it.
   std::string ClickFifth(InputObserver& observer) {

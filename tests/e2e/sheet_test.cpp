@@ -39,10 +39,7 @@ class Sheet : public testing::Test {
     DeleteProgramSettings();
     Xdotool("mousemove 1000 700");
   }
-  void TearDown() override {
-    if (HasFailure())
-      Screenshot(std::string("failed-sheet-") + testing::UnitTest::GetInstance()->current_test_info()->name());
-  }
+  void TearDown() override { ScreenshotOnFailure("sheet"); }
 
   void StartAndOpen() {
     ASSERT_TRUE(program.StartAndWait());

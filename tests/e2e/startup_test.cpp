@@ -18,11 +18,6 @@ namespace {
 
 const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
 
-std::string DeviceFile() {
-  const char* file = std::getenv("ZYFO_DEVICE_FILE");
-  return file ? std::string("Z:") + file : std::string();
-}
-
 std::vector<unsigned char> DeviceBytes() {
   std::ifstream in(DeviceFile(), std::ios::binary);
   return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
@@ -76,9 +71,7 @@ class Startup : public testing::Test {
     DeleteProgramSettings();
     if (!DeviceFile().empty()) std::ofstream(DeviceFile(), std::ios::binary | std::ios::trunc);
   }
-  void TearDown() override {
-    if (HasFailure()) Screenshot(std::string("failed-") + testing::UnitTest::GetInstance()->current_test_info()->name());
-  }
+  void TearDown() override { ScreenshotOnFailure("startup"); }
 };
 
 TEST_F(Startup, SecondStartEndsAtOnceLeavingOneFrameAndOneDispatchWindow) {

@@ -1,21 +1,13 @@
 #include "tests/support/wine_support.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <vector>
 
 namespace testsupport {
 
-void PumpFor(DWORD ms) {
-  DWORD start = ::GetTickCount();
-  MSG msg;
-  while (::GetTickCount() - start < ms) {
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-}
+void PumpFor(DWORD ms) { PumpUntil([] { return false; }, ms); }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   DWORD start = ::GetTickCount();
@@ -86,6 +78,16 @@ std::vector<HWND> TrayIcons() {
        child = ::FindWindowExA(tray, child, nullptr, nullptr))
     icons.push_back(child);
   return icons;
+}
+
+std::string DeviceFile() {
+  const char* file = std::getenv("ZYFO_DEVICE_FILE");
+  return file && *file ? std::string("Z:") + file : std::string();
+}
+
+void ScreenshotOnFailure(const std::string& prefix) {
+  if (!testing::Test::HasFailure()) return;
+  Screenshot("failed-" + prefix + "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
 }
 
 void DeleteProgramSettings() { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Trovane Mouse"); }

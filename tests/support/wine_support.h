@@ -58,6 +58,11 @@ std::string ProgramFolder();
 std::string OutputFolder();
 // Saves a screenshot of the whole X display as <OutputFolder>/<name>.png.
 bool Screenshot(const std::string& name);
+// From a test's TearDown: a screenshot named after the test when it failed.
+void ScreenshotOnFailure(const std::string& prefix);
+// The file that the harness links \\.\Kiv_Device to (ZYFO_DEVICE_FILE), as a
+// Windows path; empty when the tests do not run through scripts/test.
+std::string DeviceFile();
 // Unix path of a file given as a Windows path (Z:\... or any mapped drive).
 std::string UnixPath(const std::string& windowsPath);
 

@@ -13,10 +13,7 @@
 
 namespace {
 
-std::string DeviceFile() {
-  const char* file = std::getenv("ZYFO_DEVICE_FILE");
-  return file ? std::string("Z:") + file : std::string();
-}
+using testsupport::DeviceFile;
 
 std::vector<unsigned char> ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
