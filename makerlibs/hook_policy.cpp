@@ -1,9 +1,6 @@
 #include "makerlibs/hook_policy.h"
 
 namespace hookpolicy {
-namespace {
-constexpr int kEventCodes[kButtonCount] = {32, 8, 16, 12, 14};
-}  // namespace
 
 Table MakeTable(const int* entries, int count) {
   Table table;
@@ -15,9 +12,9 @@ Table MakeTable(const int* entries, int count) {
 
 int SlotOf(Button button) { return static_cast<int>(button); }
 
-int EventCodeOf(Button button) { return kEventCodes[SlotOf(button)]; }
+int EventCodeOf(Button button) { return catalogue::EventCodeOfSlot(SlotOf(button)); }
 
-bool IsValidFunction(int code) { return code >= 0 && code < kFunctionCount; }
+bool IsValidFunction(int code) { return catalogue::IsValidCode(code); }
 
 bool IsNativeFunction(Button button, int code) {
   switch (button) {

@@ -4,6 +4,8 @@
 // Varnel.dll unchanged.
 #pragma once
 
+#include "actions/catalogue.h"
+
 namespace hookpolicy {
 
 // The physical buttons an ordinary mouse has. The table's sixth slot has no
@@ -12,9 +14,9 @@ enum class Button { Left = 0, Middle = 1, Right = 2, X1 = 3, X2 = 4 };
 constexpr int kButtonCount = 5;
 
 // Slots of the program's button table: left, wheel button, right, 4th, 5th, 6th.
-constexpr int kSlotCount = 6;
+constexpr int kSlotCount = catalogue::kSlotCount;
 // Function codes 0..kFunctionCount-1 are valid; anything else means "no function".
-constexpr int kFunctionCount = 51;
+constexpr int kFunctionCount = catalogue::kFunctionCount;
 // Event code of the sixth slot; reported by nothing, listed for completeness.
 constexpr int kSixthSlotEventCode = 13;
 
