@@ -1,13 +1,20 @@
-// The button functions the user can give to the mouse's buttons: their codes, the
-// texts of the drop-down lists, how each one reacts to press and release, and how
-// the hook's event codes name a button or a resolution level. Portable: no Windows
-// headers.
+// The button functions the user can give to the mouse's buttons. One row per
+// function code holds everything about it: the text of the drop-down lists,
+// which button does it by itself, and what it performs. The input planner, the
+// Buttons page and the tests read the rows; nobody keeps a copy of a code.
+// Portable: no Windows headers.
 #pragma once
 
-namespace catalogue {
+#include <cstdint>
 
-constexpr int kFunctionCount = 51;  // codes 0..50; any other value means "no function"
-constexpr int kSlotCount = 6;       // left, wheel button, right, 4th, 5th, 6th
+#include "actions/input_ops.h"
+#include "makerlibs/include/maker_contract.h"
+
+namespace actions {
+
+constexpr int kFunctionCount = makerlibs::kFunctionCount;  // codes 0..50; any other value means "no function"
+constexpr int kSlotCount = makerlibs::kSlotCount;          // left, wheel button, right, 4th, 5th, 6th
+constexpr int kSixthSlot = makerlibs::kSlotSixth;
 
 enum class FunctionKind {
   Held,     // press sends the down half, release the up half
@@ -15,7 +22,32 @@ enum class FunctionKind {
   Popup,    // either notification opens the Hot Button launcher
 };
 
+// What a function performs. The kind follows from it.
+enum class Behaviour {
+  MouseButton,   // held mouse button: a = down flag, b = up flag
+  Key,           // held key: a = virtual key
+  XClick,        // X button click on release: a = XBUTTON1/XBUTTON2
+  Shortcut,      // a = modifier, b = key: modifier down, key down, modifier up, key up
+  DoubleClick,   // two left clicks on release
+  Post,          // a = message, b = wParam, posted to the foreground window under `rule`
+  Shell,         // a = ShellAction
+  Launcher,      // opens the Hot Button popup on press and on release
+  MacroReplay,   // a = macro index 0..2
+};
+
+struct Function {
+  const char* text;  // Windows-1252; the trailing blanks of two texts belong to them
+  Behaviour behaviour;
+  std::uint32_t a;
+  std::uint32_t b;
+  ForegroundRule rule;
+  int nativeSlot;  // the slot whose own function this is, or makerlibs::kNoSlot
+};
+
 bool IsValidCode(int code);
+
+// The row of a code. Precondition: IsValidCode(code).
+const Function& FunctionOf(int code);
 
 // Precondition: IsValidCode(code).
 FunctionKind KindOf(int code);
@@ -25,18 +57,9 @@ FunctionKind KindOf(int code);
 // that list asks with sixthList = true.
 const char* ListText(int code, bool sixthList = false);
 
-// Button slot (0..5) that an event code from the hook names, or -1.
-int SlotOfEventCode(int eventCode);
-// Event code of slot 0..5, or -1 for any other slot.
-int EventCodeOfSlot(int slot);
-
 // Function of slot 0..5 when nothing is stored (the slot's own number), or -1.
 int StoredDefault(int slot);
 // Function of slot 0..5 after "Standardeinstellungen", or -1.
 int FactoryDefault(int slot);
 
-// Resolution level 0..3 that an event code reports, or -1 when it reports none.
-// Only a release carries a meaningful level.
-int ResolutionLevelOfEventCode(int eventCode);
-
-}  // namespace catalogue
+}  // namespace actions

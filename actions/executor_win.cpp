@@ -18,49 +18,47 @@ POINT SystemInput::CursorPos() {
   return point;
 }
 
-void Executor::OnButtonEvent(int eventCode, plan::Notification notification, const plan::ButtonTable& buttons,
-                             const plan::MacroTable& macros) {
-  Perform(plan::PlanForEvent(eventCode, notification, buttons, macros));
+void Executor::OnButtonEvent(int eventCode, Notification notification, const ButtonTable& buttons,
+                             const MacroTable& macros) {
+  Perform(PlanForEvent(eventCode, notification, buttons, macros));
 }
 
-void Executor::Perform(const std::vector<plan::Op>& ops) {
-  for (const plan::Op& op : ops) PerformOne(op);
+void Executor::Perform(const std::vector<Op>& ops) {
+  for (const Op& op : ops) PerformOne(op);
 }
 
 void Executor::ReleaseHeld() { Perform(m_held.ReleaseAll()); }
 
-void Executor::PerformOne(const plan::Op& op) {
+void Executor::PerformOne(const Op& op) {
   m_held.Track(op);
   std::visit(
       [this](const auto& o) {
         using T = std::decay_t<decltype(o)>;
-        if constexpr (std::is_same_v<T, plan::MouseOp>) {
+        if constexpr (std::is_same_v<T, MouseOp>) {
           POINT at{0, 0};
           if (o.atCursor) at = m_input.CursorPos();
           // Neither MOVE nor ABSOLUTE is set: the event acts where the pointer is.
           m_input.MouseEvent(o.flags, static_cast<DWORD>(at.x), static_cast<DWORD>(at.y), o.data);
-        } else if constexpr (std::is_same_v<T, plan::KeyOp>) {
+        } else if constexpr (std::is_same_v<T, KeyOp>) {
           m_input.KeyEvent(o.vk, o.flags);
-        } else if constexpr (std::is_same_v<T, plan::PostToForeground>) {
-          PostToForeground(o);
-        } else if constexpr (std::is_same_v<T, plan::ShellOp>) {
+        } else if constexpr (std::is_same_v<T, PostToForeground>) {
+          PostToForegroundWindow(o);
+        } else if constexpr (std::is_same_v<T, ShellOp>) {
           m_host.Shell(o.action);
-        } else if constexpr (std::is_same_v<T, plan::PopupOp>) {
+        } else if constexpr (std::is_same_v<T, PopupOp>) {
           m_host.OpenLauncher();
-        } else if constexpr (std::is_same_v<T, plan::ShowResolutionOp>) {
-          m_host.ShowResolution(o.level);
         }
       },
       op);
 }
 
-void Executor::PostToForeground(const plan::PostToForeground& post) {
+void Executor::PostToForegroundWindow(const actions::PostToForeground& post) {
   HWND window = ::GetForegroundWindow();
   if (!window) return;
   char className[100] = {};
   ::GetClassNameA(window, className, sizeof className);
   bool minimised = (::GetWindowLongA(window, GWL_STYLE) & WS_MINIMIZE) != 0;
-  if (!plan::RuleAllowsWindow(post.rule, className, minimised)) return;
+  if (!RuleAllowsWindow(post.rule, className, minimised)) return;
   ::PostMessageA(window, post.message, static_cast<WPARAM>(post.wParam), static_cast<LPARAM>(post.lParam));
 }
 
@@ -98,21 +96,21 @@ void ToggleDesktop(IShellDispatch* shell) {
 
 }  // namespace
 
-void PerformShellAction(plan::ShellAction action, IShellDispatch* shell) {
+void PerformShellAction(ShellAction action, IShellDispatch* shell) {
   switch (action) {
-    case plan::ShellAction::OpenDrivesFolder:
+    case ShellAction::OpenDrivesFolder:
       OpenDrivesFolder();
       break;
-    case plan::ShellAction::FindComputer:
+    case ShellAction::FindComputer:
       if (shell) shell->FindComputer();
       break;
-    case plan::ShellAction::FindFiles:
+    case ShellAction::FindFiles:
       if (shell) shell->FindFiles();
       break;
-    case plan::ShellAction::FileRun:
+    case ShellAction::FileRun:
       if (shell) shell->FileRun();
       break;
-    case plan::ShellAction::ShowDesktop:
+    case ShellAction::ShowDesktop:
       ToggleDesktop(shell);
       break;
   }

@@ -1,6 +1,6 @@
 // Performs a button function's operations on the worker thread: synthesised
 // input through an InputSink, window commands to the foreground window, and the
-// shell, popup and resolution actions through the ActionHost.
+// shell and popup actions through the ActionHost.
 #pragma once
 
 #include <windows.h>
@@ -34,9 +34,8 @@ class SystemInput : public InputSink {
 class ActionHost {
  public:
   virtual ~ActionHost() = default;
-  virtual void Shell(plan::ShellAction action) = 0;
+  virtual void Shell(ShellAction action) = 0;
   virtual void OpenLauncher() = 0;
-  virtual void ShowResolution(int level) = 0;
 };
 
 class Executor {
@@ -44,22 +43,22 @@ class Executor {
   Executor(InputSink& input, ActionHost& host) : m_input(input), m_host(host) {}
 
   // One hook notification: the button table and the macros as they stand now.
-  void OnButtonEvent(int eventCode, plan::Notification notification, const plan::ButtonTable& buttons,
-                     const plan::MacroTable& macros);
-  void Perform(const std::vector<plan::Op>& ops);
+  void OnButtonEvent(int eventCode, Notification notification, const ButtonTable& buttons,
+                     const MacroTable& macros);
+  void Perform(const std::vector<Op>& ops);
   // Releases every key and button that a held function left down.
   void ReleaseHeld();
 
  private:
-  void PerformOne(const plan::Op& op);
-  void PostToForeground(const plan::PostToForeground& post);
+  void PerformOne(const Op& op);
+  void PostToForegroundWindow(const actions::PostToForeground& post);
 
   InputSink& m_input;
   ActionHost& m_host;
-  plan::HeldInputs m_held;
+  HeldInputs m_held;
 };
 
 // The shell actions, given the dispatch window's automation object (may be null).
-void PerformShellAction(plan::ShellAction action, IShellDispatch* shell);
+void PerformShellAction(ShellAction action, IShellDispatch* shell);
 
 }  // namespace actions

@@ -1,6 +1,6 @@
 #include "actions/held_inputs.h"
 
-namespace plan {
+namespace actions {
 
 void HeldInputs::Track(const Op& op) {
   if (const auto* key = std::get_if<KeyOp>(&op)) {
@@ -37,4 +37,4 @@ std::vector<Op> HeldInputs::ReleaseAll() {
 
 bool HeldInputs::Empty() const { return m_keys.none() && !m_left && !m_right && !m_middle && !m_x1 && !m_x2; }
 
-}  // namespace plan
+}  // namespace actions

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "actions/input_plan.h"
+#include "actions/input_ops.h"
 
-namespace plan {
+namespace actions {
 
 class HeldInputs {
  public:
@@ -25,4 +25,4 @@ class HeldInputs {
   bool m_left = false, m_right = false, m_middle = false, m_x1 = false, m_x2 = false;
 };
 
-}  // namespace plan
+}  // namespace actions

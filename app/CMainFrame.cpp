@@ -2,75 +2,46 @@
 
 #include <shellapi.h>
 
-#include "app/CDriverApp.h"
-#include "app/settings_schema.h"
 #include "bridge/device_channel_win.h"
-#include "bridge/maker_libs.h"
-#include "bridge/messages.h"
 #include "bridge/sys_command.h"
 #include "framework/WinApp.h"
+#include "res/identity.h"
 #include "res/resource.h"
 #include "sheet/MyPropertySheet.h"
+#include "sheet/page_rules.h"
 
-CMainFrame::CMainFrame() = default;
+namespace app {
+
+CMainFrame::CMainFrame(settings::SettingsModel& settings) : m_settings(settings), m_pageButtons(settings) {}
 
 CMainFrame::~CMainFrame() {
   if (m_menuTray) ::DestroyMenu(m_menuTray);
-  CDriverApp& app = DriverApp();
-  if (app.m_pMainFrame == this) app.m_pMainFrame = nullptr;
 }
 
 int CMainFrame::OnCreate(CREATESTRUCTA*) {
   if (Default() == -1) return -1;
   m_menuTray = ::LoadMenuA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDR_TRAY_MENU));
-  LoadSettings();
-  CDriverApp& app = DriverApp();
-  device::WriteDeviceSpeed(app.m_nMouseXY[0], app.m_nMouseXY[1]);
+  m_settings.Load();
+  // The device takes 5..20; anything else (nothing stored yet, or a value an
+  // outside tool wrote) is not sent, and stays stored as it is.
+  if (m_settings.SpeedsInDeviceRange()) bridge::WriteDeviceSpeed(m_settings.Speed(0), m_settings.Speed(1));
   AddTrayIcon();
-
-  UINT lines = 0;
-  ::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-  if (settings::WheelLinesNeedReset(lines))
-    ::SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, settings::kDefaultWheelLines, nullptr,
-                            SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
-
-  settings::AccelerationTriple mouse{};
-  if (::SystemParametersInfoA(SPI_GETMOUSE, 0, mouse.data(), 0) && settings::AccelerationPresetIndex(mouse) < 0) {
-    settings::AccelerationTriple off = settings::kAccelerationOff;
-    ::SystemParametersInfoA(SPI_SETMOUSE, 0, off.data(), SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
-  }
+  NormaliseSystemSettings();
   return 0;
 }
 
-void CMainFrame::LoadSettings() {
-  CDriverApp& app = DriverApp();
-  for (int i = 0; i < settings::kMacroTableSize; ++i) {
-    int value = static_cast<int>(app.GetProfileInt(settings::kSectionMacro, settings::MacroValueName(i).c_str(),
-                                                   settings::DefaultForIndex(i)));
-    app.m_nMacroKey[i / settings::kMacroEntries][i % settings::kMacroEntries].store(value);
+void CMainFrame::NormaliseSystemSettings() {
+  UINT lines = 0;
+  ::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  if (sheet::WheelLinesNeedReset(lines))
+    ::SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, sheet::kDefaultWheelLines, nullptr,
+                            SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+
+  sheet::AccelerationTriple mouse{};
+  if (::SystemParametersInfoA(SPI_GETMOUSE, 0, mouse.data(), 0) && sheet::AccelerationLevelOf(mouse) == 0) {
+    sheet::AccelerationTriple off = sheet::kAccelerationOff;
+    ::SystemParametersInfoA(SPI_SETMOUSE, 0, off.data(), SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
   }
-  LoadButtonTable();
-  for (int i = 0; i < settings::kSpeedCount; ++i)
-    app.m_nMouseXY[i] = static_cast<int>(
-        app.GetProfileInt(settings::kSectionMouseXY, settings::KeyValueName(i).c_str(), settings::DefaultForIndex(i)));
-}
-
-void CMainFrame::LoadButtonTable() {
-  CDriverApp& app = DriverApp();
-  for (int i = 0; i < settings::kButtonCount; ++i)
-    app.m_nButtonFunc[i].store(static_cast<int>(
-        app.GetProfileInt(settings::kSectionKey, settings::KeyValueName(i).c_str(), settings::DefaultForIndex(i))));
-}
-
-void CMainFrame::ReloadButtons() {
-  LoadButtonTable();
-  makerlibs::PointerHookSetButtonTable(DriverApp().ButtonTableAddress(), settings::kButtonCount);
-}
-
-void CMainFrame::ReloadWheel() {
-  CDriverApp& app = DriverApp();
-  app.m_nWheelType.store(static_cast<int>(app.GetProfileInt(settings::kSectionWheel, settings::kValueWheelType, 0)));
-  makerlibs::PointerHookSetWheelMode(app.m_nWheelType.load());
 }
 
 void CMainFrame::AddTrayIcon() {
@@ -78,13 +49,13 @@ void CMainFrame::AddTrayIcon() {
   // The original 88-byte record: icon, callback message and a 64-byte tip.
   data.cbSize = NOTIFYICONDATAA_V1_SIZE;
   data.hWnd = m_hWnd;
-  data.uID = kTrayIconId;
+  data.uID = res::kTrayIconId;
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  data.uCallbackMessage = WM_TRAYNOTIFY;
+  data.uCallbackMessage = res::WM_TRAYNOTIFY;
   data.hIcon = static_cast<HICON>(::LoadImageA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON,
                                                ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
                                                LR_SHARED));
-  lstrcpynA(data.szTip, kTrayTip, 64);
+  lstrcpynA(data.szTip, res::kTrayTip, 64);
   ::Shell_NotifyIconA(NIM_ADD, &data);
 }
 
@@ -92,8 +63,8 @@ void CMainFrame::RemoveTrayIcon() {
   NOTIFYICONDATAA data{};
   data.cbSize = NOTIFYICONDATAA_V1_SIZE;
   data.hWnd = m_hWnd;
-  data.uID = kTrayIconId;
-  data.uCallbackMessage = WM_TRAYNOTIFY;
+  data.uID = res::kTrayIconId;
+  data.uCallbackMessage = res::WM_TRAYNOTIFY;
   ::Shell_NotifyIconA(NIM_DELETE, &data);
 }
 
@@ -110,7 +81,7 @@ BOOL CMainFrame::OnCommand(WORD id, WORD, HWND) {
     case ID_CONFIGURATION:
       OpenConfigSheet();
       return TRUE;
-    case fw::ID_APP_EXIT:
+    case fw::kAppExitCommand:
       Exit();
       return TRUE;
     default:
@@ -121,31 +92,31 @@ BOOL CMainFrame::OnCommand(WORD id, WORD, HWND) {
 void CMainFrame::Exit() {
   if (m_sheetOpen) {
     m_exitPending = true;
-    if (HWND sheet = ::FindWindowA(nullptr, kSheetCaption)) ::DestroyWindow(sheet);
+    if (HWND sheet = ::FindWindowA(nullptr, res::kSheetCaption)) ::DestroyWindow(sheet);
     return;
   }
   fw::WinApp::Current()->OnAppExit();
 }
 
 void CMainFrame::OnSysCommand(UINT command, LPARAM) {
-  if (IsSwallowedSysCommand(command)) return;
+  if (bridge::IsSwallowedSysCommand(command)) return;
   Default();
 }
 
 void CMainFrame::OnEndSession(BOOL ending) {
-  if (ending) PostMessage(WM_COMMAND, fw::ID_APP_EXIT, reinterpret_cast<LPARAM>(m_hWnd));
+  if (ending) PostMessage(WM_COMMAND, fw::kAppExitCommand, reinterpret_cast<LPARAM>(m_hWnd));
 }
 
 LRESULT CMainFrame::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
   switch (msg) {
-    case WM_TRAYNOTIFY:
+    case res::WM_TRAYNOTIFY:
       OnTrayNotify(lp);
       return 0;
-    case WM_RELOAD_BUTTONS:
-      ReloadButtons();
+    case res::WM_RELOAD_BUTTONS:
+      m_settings.ReloadButtons();
       return 0;
-    case WM_RELOAD_WHEEL:
-      ReloadWheel();
+    case res::WM_RELOAD_WHEEL:
+      m_settings.ReloadWheel();
       return 0;
     default:
       return Default();
@@ -171,24 +142,26 @@ void CMainFrame::ShowTrayMenu() {
 }
 
 void CMainFrame::OpenConfigSheet() {
-  if (HWND open = ::FindWindowA(nullptr, kSheetCaption)) {
+  if (HWND open = ::FindWindowA(nullptr, res::kSheetCaption)) {
     ::SetForegroundWindow(open);
     return;
   }
   if (m_sheetOpen) return;
-  MyPropertySheet sheet(kSheetCaption, nullptr, 0);
-  sheet.AddPage(&m_pageButtons);
-  sheet.AddPage(&m_pageLauncher);
-  sheet.AddPage(&m_pageWheel);
-  sheet.AddPage(&m_pageMove);
-  sheet.AddPage(&m_pageMacro);
-  sheet.AddPage(&m_pageMouseXY);
-  sheet.AddPage(&m_pageAbout);
+  sheet::MyPropertySheet configSheet(res::kSheetCaption, m_settings);
+  configSheet.AddPage(&m_pageButtons);
+  configSheet.AddPage(&m_pageLauncher);
+  configSheet.AddPage(&m_pageWheel);
+  configSheet.AddPage(&m_pageMove);
+  configSheet.AddPage(&m_pageMacro);
+  configSheet.AddPage(&m_pageMouseXY);
+  configSheet.AddPage(&m_pageAbout);
   m_sheetOpen = true;
-  sheet.DoModal(m_hWnd);
+  configSheet.DoModal(m_hWnd);
   m_sheetOpen = false;
   if (m_exitPending) {
     m_exitPending = false;
     fw::WinApp::Current()->OnAppExit();
   }
 }
+
+}  // namespace app

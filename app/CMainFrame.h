@@ -11,10 +11,13 @@
 #include "sheet/Kestrin_Movesetting.h"
 #include "sheet/Kestrin_Setmousexy.h"
 #include "sheet/Kestrin_WheelSetting.h"
+#include "settings/settings_model.h"
+
+namespace app {
 
 class CMainFrame : public fw::FrameWnd {
  public:
-  CMainFrame();
+  explicit CMainFrame(settings::SettingsModel& settings);
   ~CMainFrame() override;
 
   // Opens the configuration sheet, or brings an open one to the front.
@@ -29,28 +32,28 @@ class CMainFrame : public fw::FrameWnd {
   LRESULT OnUserMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  void LoadSettings();
-  void LoadButtonTable();
-  void ReloadButtons();
-  void ReloadWheel();
+  void NormaliseSystemSettings();
   void AddTrayIcon();
   void RemoveTrayIcon();
   void OnTrayNotify(LPARAM mouseMessage);
   void ShowTrayMenu();
   void Exit();
 
+  settings::SettingsModel& m_settings;
   HMENU m_menuTray = nullptr;
   // Page objects in construction order; they outlive each opening of the sheet.
-  Kestrin_About m_pageAbout;
-  Kestrin_Setmousexy m_pageMouseXY;
-  Kestrin_Macro m_pageMacro;
-  Kestrin_Movesetting m_pageMove;
-  Kestrin_WheelSetting m_pageWheel;
-  Kestrin_ScrMenuSetting m_pageLauncher;
-  Kestrin_ButtonSetting m_pageButtons;
+  sheet::Kestrin_About m_pageAbout;
+  sheet::Kestrin_Setmousexy m_pageMouseXY;
+  sheet::Kestrin_Macro m_pageMacro;
+  sheet::Kestrin_Movesetting m_pageMove;
+  sheet::Kestrin_WheelSetting m_pageWheel;
+  launcher::Kestrin_ScrMenuSetting m_pageLauncher;
+  sheet::Kestrin_ButtonSetting m_pageButtons;
 
   // The sheet runs a nested message loop inside OpenConfigSheet: an exit that
   // arrives meanwhile closes the sheet first and completes once the loop unwound.
   bool m_sheetOpen = false;
   bool m_exitPending = false;
 };
+
+}  // namespace app

@@ -2,22 +2,35 @@
 
 #include <commctrl.h>
 
-#include "app/CDriverApp.h"
-#include "app/skin_win.h"
-#include "bridge/messages.h"
+#include "bridge/skin_win.h"
 #include "bridge/sys_command.h"
 #include "framework/WinApp.h"
+#include "makerlibs/include/maker_contract.h"
 #include "res/resource.h"
 
-CDispatchDlg::CDispatchDlg() : fw::Dialog(IDD_DISPATCH) {}
+namespace bridge {
+namespace {
+// Private to the process: asks the dispatch window to destroy itself on its
+// own thread and end that thread's loop.
+constexpr UINT WM_DISPATCH_SHUTDOWN = WM_USER + 200;
+}  // namespace
+
+CDispatchDlg::CDispatchDlg(settings::SettingsModel& settings) : fw::Dialog(IDD_DISPATCH), m_settings(settings) {}
 
 // The shell object belongs to the worker thread's apartment: it is released in
 // OnDestroy there, never from the thread that destroys this object.
 CDispatchDlg::~CDispatchDlg() = default;
 
+BOOL CDispatchDlg::RequestShutdown() {
+  HWND hwnd = GetSafeHwnd();
+  if (!hwnd) return FALSE;
+  m_shutdownRequested.store(true);
+  return ::PostMessageA(hwnd, WM_DISPATCH_SHUTDOWN, 0, 0);
+}
+
 BOOL CDispatchDlg::OnInitDialog() {
   fw::Dialog::OnInitDialog();
-  skin::ApplySkin(fw::ResourceInstance());
+  ApplySkin(fw::ResourceInstance());
   ::CoInitialize(nullptr);
   ::InitCommonControls();
   void* shell = nullptr;
@@ -45,13 +58,20 @@ void CDispatchDlg::OnSysCommand(UINT command, LPARAM) {
 
 LRESULT CDispatchDlg::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
   switch (msg) {
-    case WM_MOUSEBTN_DOWN:
-      OnButtonEvent(static_cast<int>(lp), plan::Notification::Press);
+    case makerlibs::WM_MOUSEBTN_DOWN:
+      OnButtonEvent(static_cast<int>(lp), actions::Notification::Press);
       return 0;
-    case WM_MOUSEBTN_UP:
-      OnButtonEvent(static_cast<int>(lp), plan::Notification::Release);
+    case makerlibs::WM_MOUSEBTN_UP: {
+      // The device library reports resolution steps on the same message.
+      const int level = makerlibs::ResolutionLevelOfEventCode(static_cast<int>(lp));
+      if (level >= 0)
+        OnResolutionReport(level);
+      else
+        OnButtonEvent(static_cast<int>(lp), actions::Notification::Release);
       return 0;
+    }
     case WM_DISPATCH_SHUTDOWN:
+      if (!m_shutdownRequested.load()) return 0;
       // Nothing a held function pressed may stay down once the program is gone.
       m_executor.ReleaseHeld();
       DestroyWindow();
@@ -62,22 +82,18 @@ LRESULT CDispatchDlg::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
   }
 }
 
-void CDispatchDlg::OnButtonEvent(int eventCode, plan::Notification notification) {
-  // The tables are read whole at the moment the event arrives; the main thread
-  // may be writing them, entry by entry.
-  CDriverApp& app = DriverApp();
-  plan::ButtonTable buttons{};
-  for (std::size_t i = 0; i < buttons.size(); ++i) buttons[i] = app.m_nButtonFunc[i].load(std::memory_order_relaxed);
-  plan::MacroTable macros{};
-  for (std::size_t i = 0; i < macros.size(); ++i)
-    macros[i] = app.m_nMacroKey[i / settings::kMacroEntries][i % settings::kMacroEntries].load(std::memory_order_relaxed);
-  m_executor.OnButtonEvent(eventCode, notification, buttons, macros);
+void CDispatchDlg::OnButtonEvent(int eventCode, actions::Notification notification) {
+  // The tables are read at the moment the event arrives; the main thread may
+  // be changing them meanwhile.
+  m_executor.OnButtonEvent(eventCode, notification, m_settings.Buttons(), m_settings.Macros());
 }
 
-void CDispatchDlg::Shell(plan::ShellAction action) { actions::PerformShellAction(action, m_pShellDispatch); }
+// The on-screen resolution picture is not part of this build yet.
+void CDispatchDlg::OnResolutionReport(int) {}
+
+void CDispatchDlg::Shell(actions::ShellAction action) { actions::PerformShellAction(action, m_pShellDispatch); }
 
 // The launcher popup is not part of this build yet: the request is accepted and ignored.
 void CDispatchDlg::OpenLauncher() {}
 
-// The on-screen resolution picture is not part of this build yet.
-void CDispatchDlg::ShowResolution(int) {}
+}  // namespace bridge

@@ -5,13 +5,22 @@
 
 #include <shldisp.h>
 
+#include <atomic>
+
 #include "actions/executor_win.h"
 #include "framework/Dialog.h"
+#include "settings/settings_model.h"
+
+namespace bridge {
 
 class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
  public:
-  CDispatchDlg();
+  explicit CDispatchDlg(settings::SettingsModel& settings);
   ~CDispatchDlg() override;
+
+  // Asks the window, from any thread, to release what is held, destroy itself
+  // and end its thread's loop. Only this program can make the request.
+  BOOL RequestShutdown();
 
   // The shell's automation object; null until initialisation, or when it could not be created.
   IShellDispatch* m_pShellDispatch = nullptr;
@@ -26,14 +35,21 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   void OnOK() override {}
   void OnCancel() override {}
 
-  // Button events: the function of the button, looked up afresh each time.
-  void OnButtonEvent(int eventCode, plan::Notification notification);
-
  private:
-  void Shell(plan::ShellAction action) override;
-  void OpenLauncher() override;
-  void ShowResolution(int level) override;
+  // A button event: the function of the button, looked up afresh each time.
+  void OnButtonEvent(int eventCode, actions::Notification notification);
+  // The mouse stepped its resolution (level 0..3).
+  void OnResolutionReport(int level);
 
+  void Shell(actions::ShellAction action) override;
+  void OpenLauncher() override;
+
+  settings::SettingsModel& m_settings;
+  // Set by RequestShutdown: the private message is honoured only with it, so
+  // no other program can switch the button functions off.
+  std::atomic<bool> m_shutdownRequested{false};
   actions::SystemInput m_input;
   actions::Executor m_executor{m_input, *this};
 };
+
+}  // namespace bridge

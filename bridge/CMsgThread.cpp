@@ -1,13 +1,13 @@
 #include "bridge/CMsgThread.h"
 
-#include "app/CDriverApp.h"
 #include "bridge/maker_libs.h"
-#include "bridge/messages.h"
+#include "makerlibs/include/maker_contract.h"
 
+namespace bridge {
 namespace {
 // How long process exit waits for the worker thread to tear its window down.
 constexpr DWORD kShutdownWaitMs = 3000;
-}
+}  // namespace
 
 BOOL CMsgThread::InitInstance() {
   m_pMainWnd = &m_dispatchDlg;
@@ -15,31 +15,29 @@ BOOL CMsgThread::InitInstance() {
   m_dispatchDlg.ShowWindow(SW_HIDE);
   HWND target = m_dispatchDlg.GetSafeHwnd();
 
-  CDriverApp& app = DriverApp();
-  if (makerlibs::PointerHookStart()) {
-    makerlibs::PointerHookSetTarget(target);
-    makerlibs::PointerHookSetButtonTable(app.ButtonTableAddress(), settings::kButtonCount);
-    makerlibs::PointerHookSetWheelMode(app.m_nWheelType.load());
+  if (PointerHookStart()) {
+    PointerHookSetTarget(target);
+    m_settings.PublishButtons();
+    m_settings.PublishWheel();
   }
-  makerlibs::KeyHookStart();
-  makerlibs::DeviceLinkOpen(target, WM_MOUSEBTN_UP, 0);
+  KeyHookStart();
+  DeviceLinkOpen(target, makerlibs::WM_MOUSEBTN_UP, 0);
   return TRUE;
 }
 
 CMsgThread::~CMsgThread() {
   // A second instance ends before it starts the thread: it has nothing to stop.
   if (!m_hThread) return;
-  makerlibs::KeyHookStop();
-  makerlibs::PointerHookStop();
-  makerlibs::DeviceLinkClose();
+  KeyHookStop();
+  PointerHookStop();
+  DeviceLinkClose();
   DestroyDispatchWindow();
 }
 
 void CMsgThread::DestroyDispatchWindow() {
-  HWND dispatch = m_dispatchDlg.GetSafeHwnd();
-  if (!m_hThread || !dispatch) return;
   // A window can only be destroyed by its own thread: ask it, and wait for the
   // thread to end its loop (bounded, so that exit can never hang).
-  if (::PostMessageA(dispatch, WM_DISPATCH_SHUTDOWN, 0, 0))
-    ::WaitForSingleObject(m_hThread, kShutdownWaitMs);
+  if (m_hThread && m_dispatchDlg.RequestShutdown()) ::WaitForSingleObject(m_hThread, kShutdownWaitMs);
 }
+
+}  // namespace bridge

@@ -4,10 +4,13 @@
 
 #include "bridge/CDispatchDlg.h"
 #include "framework/WinThread.h"
+#include "settings/settings_model.h"
+
+namespace bridge {
 
 class CMsgThread : public fw::WinThread {
  public:
-  CMsgThread() = default;
+  explicit CMsgThread(settings::SettingsModel& settings) : m_settings(settings), m_dispatchDlg(settings) {}
   // Runs when the application object is destroyed at process exit: stops the
   // keyboard hook, the mouse hook, closes the device library, and has the
   // dispatch window destroyed on its own thread.
@@ -15,8 +18,13 @@ class CMsgThread : public fw::WinThread {
 
   BOOL InitInstance() override;
 
-  CDispatchDlg m_dispatchDlg;
-
  private:
   void DestroyDispatchWindow();
+
+  settings::SettingsModel& m_settings;
+
+ public:
+  CDispatchDlg m_dispatchDlg;
 };
+
+}  // namespace bridge

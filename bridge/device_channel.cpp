@@ -1,6 +1,6 @@
 #include "bridge/device_channel.h"
 
-namespace device {
+namespace bridge {
 
 SpeedWrite EncodeSpeed(std::int32_t value) {
   auto bits = static_cast<std::uint32_t>(value);
@@ -8,4 +8,4 @@ SpeedWrite EncodeSpeed(std::int32_t value) {
           static_cast<std::uint8_t>(bits >> 24)};
 }
 
-}  // namespace device
+}  // namespace bridge

@@ -5,11 +5,11 @@
 #include <array>
 #include <cstdint>
 
-namespace device {
+namespace bridge {
 
 constexpr const char* kDevicePath = "\\\\.\\Kiv_Device";
 
 using SpeedWrite = std::array<std::uint8_t, 4>;
 SpeedWrite EncodeSpeed(std::int32_t value);
 
-}  // namespace device
+}  // namespace bridge

@@ -2,7 +2,7 @@
 
 #include "bridge/device_channel.h"
 
-namespace device {
+namespace bridge {
 
 HANDLE OpenDevice() {
   return ::CreateFileA(kDevicePath, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -24,4 +24,4 @@ void WriteDeviceSpeed(int x, int y) {
   ::CloseHandle(handle);
 }
 
-}  // namespace device
+}  // namespace bridge

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace device {
+namespace bridge {
 
 // Opens the device, writes X then Y (4 bytes each) on that one handle, closes it.
 // A missing device swallows the writes without a word: the callers carry on.
@@ -13,4 +13,4 @@ void WriteDeviceSpeed(int x, int y);
 HANDLE OpenDevice();
 void WriteSpeedValue(HANDLE device, int value);
 
-}  // namespace device
+}  // namespace bridge

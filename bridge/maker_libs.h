@@ -6,13 +6,15 @@
 
 #include <windows.h>
 
-namespace makerlibs {
+#include "settings/settings_model.h"
+
+namespace bridge {
 
 // Nonzero when the mouse hook is installed.
 int PointerHookStart();
 int PointerHookStop();
 void PointerHookSetTarget(HWND target);
-// Always called with the address of the application's button table and 6.
+// Called only by the settings model, with the address of its button table and 6.
 void PointerHookSetButtonTable(const volatile int* table, int count);
 void PointerHookSetWheelMode(int mode);
 
@@ -23,4 +25,11 @@ void KeyHookSetTarget(HWND target);
 int DeviceLinkOpen(HWND target, UINT message, int reserved);
 int DeviceLinkClose();
 
-}  // namespace makerlibs
+// Hands the settings model's button table and wheel mode to Varnel.dll.
+class MakerHookLink : public settings::HookLink {
+ public:
+  void SetButtonTable(const volatile std::int32_t* table, int count) override { PointerHookSetButtonTable(table, count); }
+  void SetWheelMode(std::int32_t mode) override { PointerHookSetWheelMode(mode); }
+};
+
+}  // namespace bridge

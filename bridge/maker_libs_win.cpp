@@ -2,7 +2,7 @@
 
 #include "makerlibs/include/maker_api.h"
 
-namespace makerlibs {
+namespace bridge {
 namespace {
 
 // One library's entry points, resolved once. Each pointer may stay null.
@@ -92,4 +92,4 @@ int DeviceLinkOpen(HWND target, UINT message, int reserved) {
 }
 int DeviceLinkClose() { return FenwixLib().close ? FenwixLib().close() : 0; }
 
-}  // namespace makerlibs
+}  // namespace bridge

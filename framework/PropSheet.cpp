@@ -9,7 +9,23 @@ namespace {
 thread_local PropSheet* t_creating = nullptr;
 }  // namespace
 
+PropSheet::~PropSheet() {
+  for (PropertyPage* page : m_pages)
+    if (page->m_sheet == this) page->m_sheet = nullptr;
+}
+
 BOOL PropSheet::OnInitDialog() { return TRUE; }
+
+void PropSheet::OnCommit() {}
+
+void PropSheet::PageApplied(PropertyPage* page) {
+  // The sheet asks the pages with a window in their order: the last of them
+  // closes the round.
+  PropertyPage* last = nullptr;
+  for (PropertyPage* p : m_pages)
+    if (p->GetSafeHwnd()) last = p;
+  if (page == last) OnCommit();
+}
 
 int CALLBACK PropSheet::SheetCallback(HWND hwnd, UINT msg, LPARAM) {
   if (msg == PSCB_INITIALIZED && t_creating) {

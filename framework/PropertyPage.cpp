@@ -1,5 +1,6 @@
 #include "framework/PropertyPage.h"
 
+#include "framework/PropSheet.h"
 #include "framework/WinApp.h"
 
 namespace fw {
@@ -30,14 +31,21 @@ BOOL PropertyPage::OnApply() {
 void PropertyPage::OnOK() {}
 void PropertyPage::OnCancel() {}
 
+BOOL PropertyPage::PreTranslateMessage(MSG*) { return FALSE; }
+
 BOOL PropertyPage::OnCommand(WORD, WORD, HWND) { return FALSE; }
 
 LRESULT PropertyPage::OnNotify(NMHDR* header) {
   switch (header->code) {
-    case PSN_APPLY:
-      return OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+    case PSN_APPLY: {
+      const BOOL accepted = OnApply();
+      if (accepted && m_sheet) m_sheet->PageApplied(this);
+      WakeSheetLoop();
+      return accepted ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+    }
     case PSN_RESET:
       OnCancel();
+      WakeSheetLoop();
       return 0;
     case PSN_SETACTIVE:
     case PSN_KILLACTIVE:
@@ -48,6 +56,13 @@ LRESULT PropertyPage::OnNotify(NMHDR* header) {
 }
 
 LRESULT PropertyPage::OnControlNotify(NMHDR*) { return Default(); }
+
+void PropertyPage::WakeSheetLoop() {
+  // OK and Cancel may arrive as messages sent by another program (BM_CLICK by
+  // an automation tool): they are handled inside the modal loop's wait, which
+  // then looks whether the sheet ended only when something is posted.
+  if (HWND sheet = ::GetParent(m_hWnd)) ::PostMessageA(sheet, WM_NULL, 0, 0);
+}
 
 INT_PTR CALLBACK PropertyPage::PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   Wnd* wnd = FromHandle(hwnd);

@@ -8,6 +8,8 @@
 
 namespace fw {
 
+class PropSheet;
+
 class PropertyPage : public Dialog {
  public:
   explicit PropertyPage(UINT templateId) : Dialog(templateId) {}
@@ -24,6 +26,10 @@ class PropertyPage : public Dialog {
   void OnOK() override;
   void OnCancel() override;
 
+  // Dialog keys (Tab, Ctrl+Tab, Enter, Esc) belong to the sheet, which sees
+  // them first, as a platform property sheet does: a page only looks.
+  BOOL PreTranslateMessage(MSG* msg) override;
+
  protected:
   BOOL OnCommand(WORD id, WORD code, HWND control) override;
   LRESULT OnNotify(NMHDR* header) override;
@@ -31,7 +37,13 @@ class PropertyPage : public Dialog {
   virtual LRESULT OnControlNotify(NMHDR* header);
 
  private:
+  void WakeSheetLoop();
+
+ private:
   static INT_PTR CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+  friend class PropSheet;
+  PropSheet* m_sheet = nullptr;  // while a sheet holds the page
 };
 
 }  // namespace fw

@@ -1,5 +1,4 @@
-// The application object: the process's one global object, its main thread,
-// and the profile (settings) in the per-user registry.
+// The application object: the process's one global object and its main thread.
 #pragma once
 
 #include "framework/WinThread.h"
@@ -7,7 +6,7 @@
 namespace fw {
 
 // Command id of the application's exit command.
-constexpr UINT ID_APP_EXIT = 0xE141;  // 57665
+constexpr UINT kAppExitCommand = 0xE141;  // 57665
 // String resource of the application's title.
 constexpr UINT AFX_IDS_APP_TITLE = 0xE000;
 
@@ -28,18 +27,8 @@ class WinApp : public WinThread {
   // Closes the main window, which ends the main loop.
   virtual void OnAppExit();
 
-  // Profile root HKEY_CURRENT_USER\Software\<key>\<application title>.
-  void SetRegistryKey(const char* key);
-  // Both read and write create the keys on the way, as the profile has always done.
-  UINT GetProfileInt(const char* section, const char* entry, int defaultValue);
-  BOOL WriteProfileInt(const char* section, const char* entry, int value);
-
   HINSTANCE m_hInstance = nullptr;
   char m_szAppName[64] = "";
-  char m_szRegistryKey[64] = "";
-
- private:
-  HKEY OpenSectionKey(const char* section);
 };
 
 }  // namespace fw

@@ -2,4 +2,8 @@
 
 #include "res/resource.h"
 
+namespace launcher {
+
 Kestrin_ScrMenuSetting::Kestrin_ScrMenuSetting() : fw::PropertyPage(IDD_LAUNCHER_PAGE) {}
+
+}  // namespace launcher

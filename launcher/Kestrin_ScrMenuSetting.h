@@ -3,7 +3,11 @@
 
 #include "framework/PropertyPage.h"
 
+namespace launcher {
+
 class Kestrin_ScrMenuSetting : public fw::PropertyPage {
  public:
   Kestrin_ScrMenuSetting();
 };
+
+}  // namespace launcher

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-namespace shortcuts {
+namespace launcher {
 namespace {
 
 bool IsExistingFile(const std::string& path) {
@@ -37,4 +37,4 @@ void LaunchSlot(int page, int index, const Table& texts) {
   PerformLaunch(DecideLaunch(page, index, texts, IsExistingFile));
 }
 
-}  // namespace shortcuts
+}  // namespace launcher

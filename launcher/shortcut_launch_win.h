@@ -4,7 +4,7 @@
 
 #include "launcher/shortcut_table.h"
 
-namespace shortcuts {
+namespace launcher {
 
 // Starts the shortcut at (page 1..2, index 1..9) of the given texts. Nothing is
 // reported: a slot that names nothing startable simply starts nothing.
@@ -13,4 +13,4 @@ void LaunchSlot(int page, int index, const Table& texts);
 // What LaunchSlot does with a decision; exposed for tests.
 void PerformLaunch(const LaunchDecision& decision);
 
-}  // namespace shortcuts
+}  // namespace launcher

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-namespace shortcuts {
+namespace launcher {
 namespace {
 
 // Index = slot - 1. The pairing of names and programs is the one users' stored
@@ -94,4 +94,4 @@ IconChoice PopupIconFor(int slot, const std::string& text) {
   return {IconChoice::Kind::FromFile, 0, text};
 }
 
-}  // namespace shortcuts
+}  // namespace launcher

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-namespace shortcuts {
+namespace launcher {
 
 // Slots 1..9 form page 1 (predefined programs), slots 10..18 page 2 (the user's).
 constexpr int kSlotCount = 18;
@@ -79,4 +79,4 @@ struct IconChoice {
 // The icon the popup shows for slot 1..18 holding `text`.
 IconChoice PopupIconFor(int slot, const std::string& text);
 
-}  // namespace shortcuts
+}  // namespace launcher

@@ -1,5 +1,6 @@
 #include "makerlibs/hook_policy.h"
 
+namespace makerlibs {
 namespace hookpolicy {
 
 Table MakeTable(const int* entries, int count) {
@@ -12,34 +13,19 @@ Table MakeTable(const int* entries, int count) {
 
 int SlotOf(Button button) { return static_cast<int>(button); }
 
-int EventCodeOf(Button button) { return catalogue::EventCodeOfSlot(SlotOf(button)); }
-
-bool IsValidFunction(int code) { return catalogue::IsValidCode(code); }
-
-bool IsNativeFunction(Button button, int code) {
-  switch (button) {
-    case Button::Left:
-      return code == 0 || code == 7;
-    case Button::Middle:
-      return code == 1;
-    case Button::Right:
-      return code == 2;
-    case Button::X1:
-    case Button::X2:
-      // The program performs "4th/5th button" itself by synthesising an X click,
-      // so these buttons are never handed on as they are.
-      return false;
-  }
-  return false;
-}
+int EventCodeOf(Button button) { return EventCodeOfSlot(SlotOf(button)); }
 
 Verdict VerdictFor(Button button, const Table& table) {
-  int code = table.codes[SlotOf(button)];
+  const int slot = SlotOf(button);
+  const int code = table.codes[slot];
   if (!IsValidFunction(code)) {
-    // Never leave the user without a working primary click.
-    return button == Button::Left ? Verdict::Pass : Verdict::Swallow;
+    // Fail open: a left, wheel or right button without a function (an old
+    // stored -1, or whatever an outside tool wrote) keeps doing what it does
+    // by itself, so nobody is left without a primary click or a context menu.
+    // The 4th and 5th have nothing of their own: for them no function means silence.
+    return slot == kSlotLeft || slot == kSlotWheel || slot == kSlotRight ? Verdict::Pass : Verdict::Swallow;
   }
-  if (IsNativeFunction(button, code)) return Verdict::Pass;
+  if (IsNativeFunction(slot, code)) return Verdict::Pass;
   return Verdict::ReportAndSwallow;
 }
 
@@ -78,3 +64,4 @@ Decision Decide(const Event& event, const Table& table, const PressMemory& memor
 }
 
 }  // namespace hookpolicy
+}  // namespace makerlibs

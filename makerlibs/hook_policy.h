@@ -4,8 +4,9 @@
 // Varnel.dll unchanged.
 #pragma once
 
-#include "actions/catalogue.h"
+#include "makerlibs/include/maker_contract.h"
 
+namespace makerlibs {
 namespace hookpolicy {
 
 // The physical buttons an ordinary mouse has. The table's sixth slot has no
@@ -13,12 +14,8 @@ namespace hookpolicy {
 enum class Button { Left = 0, Middle = 1, Right = 2, X1 = 3, X2 = 4 };
 constexpr int kButtonCount = 5;
 
-// Slots of the program's button table: left, wheel button, right, 4th, 5th, 6th.
-constexpr int kSlotCount = catalogue::kSlotCount;
-// Function codes 0..kFunctionCount-1 are valid; anything else means "no function".
-constexpr int kFunctionCount = catalogue::kFunctionCount;
 // Event code of the sixth slot; reported by nothing, listed for completeness.
-constexpr int kSixthSlotEventCode = 13;
+constexpr int kSixthSlotEventCode = kEventCodes[kSlotSixth];
 
 enum class Verdict {
   Pass,              // hand the event on untouched, report nothing
@@ -56,9 +53,6 @@ struct Decision {
 
 int SlotOf(Button button);
 int EventCodeOf(Button button);
-bool IsValidFunction(int code);
-// True when the function is what the button does by itself anyway.
-bool IsNativeFunction(Button button, int code);
 
 // The decision a press would get from the table alone.
 Verdict VerdictFor(Button button, const Table& table);
@@ -68,3 +62,4 @@ Verdict VerdictFor(Button button, const Table& table);
 Decision Decide(const Event& event, const Table& table, const PressMemory& memory);
 
 }  // namespace hookpolicy
+}  // namespace makerlibs

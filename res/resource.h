@@ -99,3 +99,9 @@
 
 // Strings
 #define IDS_APP_TITLE 0xE000
+
+// Commands of the tray frame. 32773 is carried by no menu item: outside
+// programs send it to open the platform's mouse panel.
+#define ID_OPEN_MOUSE_PANEL 32773
+#define ID_CONFIGURATION 32774
+#define ID_APP_EXIT 57665

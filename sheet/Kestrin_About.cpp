@@ -2,9 +2,8 @@
 
 #include "res/resource.h"
 
+namespace sheet {
+
 Kestrin_About::Kestrin_About() : fw::PropertyPage(IDD_ABOUT) {}
 
-BOOL Kestrin_About::OnInitDialog() {
-  fw::PropertyPage::OnInitDialog();
-  return TRUE;
-}
+}  // namespace sheet

@@ -3,10 +3,11 @@
 
 #include "framework/PropertyPage.h"
 
+namespace sheet {
+
 class Kestrin_About : public fw::PropertyPage {
  public:
   Kestrin_About();
-
- protected:
-  BOOL OnInitDialog() override;
 };
+
+}  // namespace sheet

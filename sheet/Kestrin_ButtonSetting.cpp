@@ -1,17 +1,14 @@
 #include "sheet/Kestrin_ButtonSetting.h"
 
 #include "actions/catalogue.h"
-#include "app/CDriverApp.h"
-#include "app/settings_store_win.h"
-#include "bridge/maker_libs.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "sheet/doubleclick_speed.h"
 
+namespace sheet {
 namespace {
 // List control of each button slot.
 const int kListIds[6] = {IDC_FUNC_LEFT, IDC_FUNC_WHEEL, IDC_FUNC_RIGHT, IDC_FUNC_FOURTH, IDC_FUNC_FIFTH, IDC_FUNC_SIXTH};
-constexpr int kSixthSlot = 5;
 // The clip has 21 frames (0..20); from frame 15 on it shows the reaction to a
 // double click. The animation control refuses an end frame past the clip's
 // last one, so the loop ends at frame 20.
@@ -20,22 +17,24 @@ constexpr UINT kReactionLastFrame = 20;
 constexpr UINT kRepeatForever = static_cast<UINT>(-1);
 }  // namespace
 
-Kestrin_ButtonSetting::Kestrin_ButtonSetting() : fw::PropertyPage(IDD_BUTTONS) {}
+Kestrin_ButtonSetting::Kestrin_ButtonSetting(settings::SettingsModel& settings)
+    : fw::PropertyPage(IDD_BUTTONS), m_settings(settings) {}
 
 BOOL Kestrin_ButtonSetting::OnInitDialog() {
   fw::PropertyPage::OnInitDialog();
-  for (int slot = 0; slot < catalogue::kSlotCount; ++slot) {
+  for (int slot = 0; slot < actions::kSlotCount; ++slot) {
     m_lists[slot].Attach(m_hWnd, kListIds[slot]);
     m_lists[slot].ResetContent();
-    for (int code = 0; code < catalogue::kFunctionCount; ++code)
-      m_lists[slot].AddString(catalogue::ListText(code, slot == kSixthSlot));
+    for (int code = 0; code < actions::kFunctionCount; ++code)
+      m_lists[slot].AddString(actions::ListText(code, slot == actions::kSixthSlot));
   }
   m_animation.Attach(m_hWnd, IDC_DBLCLK_CLIP);
   m_speed.Attach(m_hWnd, IDC_DBLCLK_SLIDER);
 
   SelectCodes();
-  m_speed.SetRange(doubleclick::kSliderMin, doubleclick::kSliderMax, FALSE);
-  m_speed.SetPos(doubleclick::SliderFromTime(::GetDoubleClickTime()));
+  m_speed.SetRange(kSliderMin, kSliderMax, FALSE);
+  m_speed.SetPos(SliderFromTime(::GetDoubleClickTime()));
+  m_openedSpeedPos = m_speed.GetPos();
   m_nAnimating = 0;
   m_animation.Open(fw::ResourceInstance(), IDR_DOUBLECLICK_CLIP);
   // Shows the first frame where the control would otherwise stay blank until played (Wine).
@@ -44,10 +43,9 @@ BOOL Kestrin_ButtonSetting::OnInitDialog() {
 }
 
 void Kestrin_ButtonSetting::SelectCodes() {
-  CDriverApp& app = DriverApp();
-  for (int slot = 0; slot < catalogue::kSlotCount; ++slot) {
-    int code = app.m_nButtonFunc[slot].load();
-    m_lists[slot].SetCurSel(catalogue::IsValidCode(code) ? code : -1);
+  for (int slot = 0; slot < actions::kSlotCount; ++slot) {
+    const int code = m_settings.ButtonFunc(slot);
+    m_lists[slot].SetCurSel(actions::IsValidCode(code) ? code : -1);
   }
 }
 
@@ -86,8 +84,7 @@ BOOL Kestrin_ButtonSetting::PreTranslateMessage(MSG* msg) {
 void Kestrin_ButtonSetting::OnDefaults() {
   // The executor reads the table at every button event: the defaults act at
   // once, even if the sheet is cancelled; only Apply stores them and tells the hook.
-  CDriverApp& app = DriverApp();
-  for (int slot = 0; slot < catalogue::kSlotCount; ++slot) app.m_nButtonFunc[slot].store(catalogue::FactoryDefault(slot));
+  for (int slot = 0; slot < actions::kSlotCount; ++slot) m_settings.SetButtonFunc(slot, actions::FactoryDefault(slot));
   SelectCodes();
   SetModified(TRUE);
 }
@@ -111,21 +108,15 @@ void Kestrin_ButtonSetting::OnLButtonDblClk(UINT, POINT) {
 }
 
 BOOL Kestrin_ButtonSetting::OnApply() {
-  CDriverApp& app = DriverApp();
-  for (int slot = 0; slot < catalogue::kSlotCount; ++slot) app.m_nButtonFunc[slot].store(m_lists[slot].GetCurSel());
-  ::SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, doubleclick::TimeFromSlider(m_speed.GetPos()), nullptr,
-                          SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
-  makerlibs::PointerHookSetButtonTable(app.ButtonTableAddress(), catalogue::kSlotCount);
+  for (int slot = 0; slot < actions::kSlotCount; ++slot) m_settings.SetButtonFunc(slot, m_lists[slot].GetCurSel());
+  if (m_speed.GetPos() != m_openedSpeedPos) {
+    ::SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, TimeFromSlider(m_speed.GetPos()), nullptr,
+                            SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+    m_openedSpeedPos = m_speed.GetPos();
+  }
+  m_settings.PublishButtons();
+  m_settings.StoreButtons();
   return fw::PropertyPage::OnApply();
 }
 
-void Kestrin_ButtonSetting::OnOK() {
-  CDriverApp& app = DriverApp();
-  for (int slot = 0; slot < catalogue::kSlotCount; ++slot)
-    settings::WriteButtonValue(slot, app.m_nButtonFunc[slot].load());
-  for (int slot = 1; slot <= settings::kShortcutCount; ++slot) {
-    const std::string& text = app.m_strShortcut[slot - 1];
-    if (!text.empty()) settings::WriteShortcutValue(settings::ShortcutValueName(slot).c_str(), text);
-  }
-  fw::PropertyPage::OnOK();
-}
+}  // namespace sheet

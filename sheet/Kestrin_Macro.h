@@ -3,7 +3,11 @@
 
 #include "framework/PropertyPage.h"
 
+namespace sheet {
+
 class Kestrin_Macro : public fw::PropertyPage {
  public:
   Kestrin_Macro();
 };
+
+}  // namespace sheet

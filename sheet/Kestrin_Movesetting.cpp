@@ -2,4 +2,8 @@
 
 #include "res/resource.h"
 
+namespace sheet {
+
 Kestrin_Movesetting::Kestrin_Movesetting() : fw::PropertyPage(IDD_MOVE) {}
+
+}  // namespace sheet

@@ -3,7 +3,11 @@
 
 #include "framework/PropertyPage.h"
 
+namespace sheet {
+
 class Kestrin_Movesetting : public fw::PropertyPage {
  public:
   Kestrin_Movesetting();
 };
+
+}  // namespace sheet

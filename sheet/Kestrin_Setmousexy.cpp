@@ -2,4 +2,8 @@
 
 #include "res/resource.h"
 
+namespace sheet {
+
 Kestrin_Setmousexy::Kestrin_Setmousexy() : fw::PropertyPage(IDD_XY) {}
+
+}  // namespace sheet

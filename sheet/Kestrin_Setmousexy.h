@@ -3,7 +3,11 @@
 
 #include "framework/PropertyPage.h"
 
+namespace sheet {
+
 class Kestrin_Setmousexy : public fw::PropertyPage {
  public:
   Kestrin_Setmousexy();
 };
+
+}  // namespace sheet

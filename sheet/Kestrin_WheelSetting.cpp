@@ -2,4 +2,8 @@
 
 #include "res/resource.h"
 
+namespace sheet {
+
 Kestrin_WheelSetting::Kestrin_WheelSetting() : fw::PropertyPage(IDD_WHEEL) {}
+
+}  // namespace sheet

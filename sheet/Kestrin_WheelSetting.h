@@ -3,7 +3,11 @@
 
 #include "framework/PropertyPage.h"
 
+namespace sheet {
+
 class Kestrin_WheelSetting : public fw::PropertyPage {
  public:
   Kestrin_WheelSetting();
 };
+
+}  // namespace sheet

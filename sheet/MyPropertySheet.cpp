@@ -1,6 +1,10 @@
 #include "sheet/MyPropertySheet.h"
 
-MyPropertySheet::MyPropertySheet(const char* caption, HWND parent, UINT startPage)
-    : fw::PropSheet(caption, startPage), m_parent(parent) {}
+namespace sheet {
 
-BOOL MyPropertySheet::OnInitDialog() { return fw::PropSheet::OnInitDialog(); }
+MyPropertySheet::MyPropertySheet(const char* caption, settings::SettingsModel& settings, UINT startPage)
+    : fw::PropSheet(caption, startPage), m_settings(settings) {}
+
+void MyPropertySheet::OnCommit() { m_settings.StoreShortcuts(); }
+
+}  // namespace sheet

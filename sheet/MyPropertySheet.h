@@ -1,17 +1,24 @@
-// The configuration sheet "Quorra Kestrin Software". It adds no behaviour of
-// its own: its caption is also the key by which an open sheet is found.
+// The configuration sheet "Quorra Kestrin Software". Its caption is also the
+// key by which an open sheet is found. Each page stores its own data when
+// applied; what the sheet stores besides is its commit step.
 #pragma once
 
 #include "framework/PropSheet.h"
+#include "settings/settings_model.h"
+
+namespace sheet {
 
 class MyPropertySheet : public fw::PropSheet {
  public:
-  MyPropertySheet(const char* caption, HWND parent, UINT startPage);
-  INT_PTR DoModal(HWND owner = nullptr) { return fw::PropSheet::DoModal(owner ? owner : m_parent); }
+  MyPropertySheet(const char* caption, settings::SettingsModel& settings, UINT startPage = 0);
 
  protected:
-  BOOL OnInitDialog() override;
+  // After every Apply and OK: the launcher shortcuts edited on the Hot Button
+  // page, which have always been stored with the sheet rather than the page.
+  void OnCommit() override;
 
  private:
-  HWND m_parent;
+  settings::SettingsModel& m_settings;
 };
+
+}  // namespace sheet

@@ -1,6 +1,6 @@
 #include "sheet/doubleclick_speed.h"
 
-namespace doubleclick {
+namespace sheet {
 namespace {
 
 int ClampToSlider(int pos) {
@@ -22,4 +22,4 @@ unsigned TimeFromSlider(int pos) {
   return static_cast<unsigned>(ClampToSlider(pos)) * kMsPerStep;
 }
 
-}  // namespace doubleclick
+}  // namespace sheet

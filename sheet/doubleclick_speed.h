@@ -2,7 +2,7 @@
 // it stands for. Portable: no Windows headers.
 #pragma once
 
-namespace doubleclick {
+namespace sheet {
 
 constexpr int kSliderMin = 1;
 constexpr int kSliderMax = 90;
@@ -16,4 +16,4 @@ int SliderFromTime(unsigned ms);
 // position outside the slider's range is first brought into it.
 unsigned TimeFromSlider(int pos);
 
-}  // namespace doubleclick
+}  // namespace sheet

@@ -5,9 +5,9 @@
 
 #include <atomic>
 
-#include "bridge/messages.h"
 #include "makerlibs/common/hook_thread.h"
 #include "makerlibs/include/maker_api.h"
+#include "makerlibs/include/maker_contract.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ LRESULT CALLBACK KeyProc(int code, WPARAM wParam, LPARAM lParam) {
       if (!(info->flags & LLKHF_INJECTED) && !g_down[vk]) {
         g_down[vk] = true;
         HWND target = g_target.load();
-        if (target) PostMessageW(target, WM_HOOK_KEY, static_cast<WPARAM>(vk), 0);
+        if (target) PostMessageW(target, makerlibs::WM_HOOK_KEY, static_cast<WPARAM>(vk), 0);
       }
     } else if (wParam == WM_KEYUP || wParam == WM_SYSKEYUP) {
       // Any release clears, synthesised or not: should a physical release ever

@@ -6,14 +6,15 @@
 
 #include <atomic>
 
-#include "bridge/messages.h"
 #include "makerlibs/common/hook_thread.h"
 #include "makerlibs/hook_policy.h"
 #include "makerlibs/include/maker_api.h"
+#include "makerlibs/include/maker_contract.h"
 
 namespace {
 
-using hookpolicy::Button;
+namespace policy = makerlibs::hookpolicy;
+using policy::Button;
 
 constexpr DWORD kStartTimeoutMs = 5000;
 constexpr DWORD kStopTimeoutMs = 5000;
@@ -26,19 +27,19 @@ std::atomic<int> g_wheelMode{0};
 // hook for a few ints at a time: a slim lock is never held long enough to make
 // the hook wait noticeably.
 SRWLOCK g_tableLock = SRWLOCK_INIT;
-hookpolicy::Table g_table = [] {
+policy::Table g_table = [] {
   // Until the program hands over its table, every button has its own function
   // (what the program assumes when nothing is stored).
-  const int identity[hookpolicy::kSlotCount] = {0, 1, 2, 3, 4, 5};
-  return hookpolicy::MakeTable(identity, hookpolicy::kSlotCount);
+  const int identity[makerlibs::kSlotCount] = {0, 1, 2, 3, 4, 5};
+  return policy::MakeTable(identity, makerlibs::kSlotCount);
 }();
 
 // Touched only by the hook thread (the hook procedure runs on it).
-hookpolicy::PressMemory g_memory;
+policy::PressMemory g_memory;
 
-hookpolicy::Table CurrentTable() {
+policy::Table CurrentTable() {
   AcquireSRWLockShared(&g_tableLock);
-  hookpolicy::Table copy = g_table;
+  policy::Table copy = g_table;
   ReleaseSRWLockShared(&g_tableLock);
   return copy;
 }
@@ -74,21 +75,21 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
     bool down;
     if (ButtonOf(wParam, info->mouseData, &button, &down)) {
       HWND target = g_target.load();
-      hookpolicy::Event event;
+      policy::Event event;
       event.button = button;
       event.down = down;
       event.injected = (info->flags & LLMHF_INJECTED) != 0;
       // A destroyed target would leave swallowed clicks unperformed.
       event.hasTarget = target != nullptr && IsWindow(target);
-      hookpolicy::Decision decision = hookpolicy::Decide(event, CurrentTable(), g_memory);
+      policy::Decision decision = policy::Decide(event, CurrentTable(), g_memory);
       g_memory = decision.memory;
       switch (decision.verdict) {
-        case hookpolicy::Verdict::ReportAndSwallow:
-          PostMessageW(target, down ? WM_MOUSEBTN_DOWN : WM_MOUSEBTN_UP, 0, decision.eventCode);
+        case policy::Verdict::ReportAndSwallow:
+          PostMessageW(target, down ? makerlibs::WM_MOUSEBTN_DOWN : makerlibs::WM_MOUSEBTN_UP, 0, decision.eventCode);
           return 1;
-        case hookpolicy::Verdict::Swallow:
+        case policy::Verdict::Swallow:
           return 1;
-        case hookpolicy::Verdict::Pass:
+        case policy::Verdict::Pass:
           break;
       }
     }
@@ -96,7 +97,7 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void ForgetPresses() { g_memory = hookpolicy::PressMemory{}; }
+void ForgetPresses() { g_memory = policy::PressMemory{}; }
 
 makerlibs::HookThread g_hook(WH_MOUSE_LL, &MouseProc, &ForgetPresses);
 
@@ -113,11 +114,11 @@ void PointerHookSetTarget(HWND target) { g_target.store(target); }
 void PointerHookSetButtonTable(const volatile int* table, int count) {
   // Copied, never kept: the program may change or free its array at any time.
   // Each entry is read through the volatile pointer once, outside the lock.
-  int entries[hookpolicy::kSlotCount];
+  int entries[makerlibs::kSlotCount];
   if (!table || count < 0) count = 0;
-  if (count > hookpolicy::kSlotCount) count = hookpolicy::kSlotCount;
+  if (count > makerlibs::kSlotCount) count = makerlibs::kSlotCount;
   for (int i = 0; i < count; ++i) entries[i] = table[i];
-  hookpolicy::Table copy = hookpolicy::MakeTable(entries, count);
+  policy::Table copy = policy::MakeTable(entries, count);
   AcquireSRWLockExclusive(&g_tableLock);
   g_table = copy;
   ReleaseSRWLockExclusive(&g_tableLock);

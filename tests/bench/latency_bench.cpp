@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "bridge/messages.h"
+#include "makerlibs/include/maker_contract.h"
 #include "tests/support/input_observer.h"
 #include "tests/support/program.h"
 #include "tests/support/wine_support.h"
@@ -45,7 +45,7 @@ int main() {
     observer.Clear();
     LARGE_INTEGER posted;
     ::QueryPerformanceCounter(&posted);
-    ::PostMessageA(dispatch, WM_MOUSEBTN_UP, 0, 14);
+    ::PostMessageA(dispatch, makerlibs::WM_MOUSEBTN_UP, 0, 14);
     if (!PumpUntil([&] { return observer.Injected().size() >= 4; }, 2000)) {
       std::printf("bench_latency: event %d produced no complete shortcut\n", i);
       return 1;

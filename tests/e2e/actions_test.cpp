@@ -5,7 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "bridge/messages.h"
+#include "res/identity.h"
+#include "makerlibs/include/maker_contract.h"
 #include "tests/support/program.h"
 #include "tests/support/input_observer.h"
 #include "tests/support/wine_support.h"
@@ -60,7 +61,7 @@ class Actions : public testing::Test {
   // Changes the fifth button's function as an outside program would.
   void ReloadFifthButton(int code) {
     ASSERT_TRUE(WriteUserDword(kButtons, "key4", static_cast<DWORD>(code)));
-    ::SendMessageA(program.Frame(), WM_RELOAD_BUTTONS, 0, 0);
+    ::SendMessageA(program.Frame(), res::WM_RELOAD_BUTTONS, 0, 0);
   }
 
   // Waits until the observer has seen `text` (compact form), or times out.
@@ -133,13 +134,30 @@ TEST_F(Actions, StoredMacroReplaysPressesThenReleasesEmptySlotsIncluded) {
   EXPECT_EQ(WaitForInjected(expected), expected);
 }
 
-TEST_F(Actions, CodeOutsideTheCatalogueDoesNothingAndEatsTheButton) {
+TEST_F(Actions, AButtonWithoutFunctionClicksByItselfOrStaysSilent) {
   ScreenWindow screen;
+  // -1 from older stored settings on the right button, 60 from an outside tool on the 5th.
+  ASSERT_TRUE(WriteUserDword(kButtons, "key2", static_cast<DWORD>(-1)));
   StartWithFifthButton(60);
   Xdotool("click 9");
-  PumpFor(500);
+  Xdotool("click 3");
+  EXPECT_TRUE(PumpUntil([&] { return screen.Count(WM_RBUTTONUP) == 1; }, 3000)) << "the right click passes untouched";
+  EXPECT_EQ(screen.Count(WM_RBUTTONDOWN), 1);
+  PumpFor(200);
+  EXPECT_EQ(screen.Count(WM_XBUTTONDOWN) + screen.Count(WM_XBUTTONUP), 0) << "the 5th button without function is silent";
   EXPECT_EQ(observer->InjectedText(), "");
-  EXPECT_EQ(screen.Count(WM_XBUTTONDOWN), 0);
+}
+
+TEST_F(Actions, OnAFreshProfileAMacroLeavesNoKeyDown) {
+  ScreenWindow screen;
+  StartWithFifthButton(49);  // Tastenmakro 2, nothing recorded
+  Xdotool("click 9");
+  const std::string expected = "kd00:11 kd00:11 kd00:11 kd00:11 kd00:11 ku00:91 ku00:91 ku00:91 ku00:91 ku00:91";
+  EXPECT_EQ(WaitForInjected(expected), expected);
+  int balance[256] = {};
+  for (const ObservedInput& input : observer->Injected())
+    if (input.keyboard) balance[input.vk & 0xFF] += input.message == WM_KEYDOWN || input.message == WM_SYSKEYDOWN ? 1 : -1;
+  for (int vk = 0; vk < 256; ++vk) EXPECT_EQ(balance[vk], 0) << "key " << vk;
 }
 
 TEST_F(Actions, ReloadedTableTakesEffectAtTheNextPressWithoutRestart) {
@@ -151,24 +169,24 @@ TEST_F(Actions, ReloadedTableTakesEffectAtTheNextPressWithoutRestart) {
   observer->Clear();
   // A deleted value reloads as its index: the fifth button's default, "Weiter".
   ASSERT_EQ(::RegDeleteKeyValueA(HKEY_CURRENT_USER, kButtons.c_str(), "key4"), ERROR_SUCCESS);
-  ::SendMessageA(program.Frame(), WM_RELOAD_BUTTONS, 0, 0);
+  ::SendMessageA(program.Frame(), res::WM_RELOAD_BUTTONS, 0, 0);
   Xdotool("click 9");
   EXPECT_EQ(WaitForInjected("xd2 xu2"), "xd2 xu2");
 }
 
 TEST_F(Actions, EventsPostedByAnOutsideProgramAreHandledOnTheWorkerThread) {
   StartWithFifthButton(28);  // Alle auswählen (Strg+A)
-  HWND dispatch = ::FindWindowA(nullptr, kDispatchTitle);
+  HWND dispatch = ::FindWindowA(nullptr, res::kDispatchTitle);
   ASSERT_EQ(dispatch, program.Dispatch());
   EXPECT_NE(::GetWindowThreadProcessId(dispatch, nullptr), ::GetWindowThreadProcessId(program.Frame(), nullptr));
-  ::PostMessageA(dispatch, WM_MOUSEBTN_DOWN, 0, 14);
-  ::PostMessageA(dispatch, WM_MOUSEBTN_UP, 0, 14);
+  ::PostMessageA(dispatch, makerlibs::WM_MOUSEBTN_DOWN, 0, 14);
+  ::PostMessageA(dispatch, makerlibs::WM_MOUSEBTN_UP, 0, 14);
   EXPECT_EQ(WaitForInjected("kd11:11 kd41:11 ku11:91 ku41:91"), "kd11:11 kd41:11 ku11:91 ku41:91");
   observer->Clear();
   // Resolution steps on press, unknown codes, and a missing sixth slot do nothing here.
   for (LPARAM code : {36, 37, 52, 0}) {
-    ::PostMessageA(dispatch, WM_MOUSEBTN_DOWN, 0, code);
-    ::PostMessageA(dispatch, WM_MOUSEBTN_UP, 0, code);
+    ::PostMessageA(dispatch, makerlibs::WM_MOUSEBTN_DOWN, 0, code);
+    ::PostMessageA(dispatch, makerlibs::WM_MOUSEBTN_UP, 0, code);
   }
   PumpFor(400);
   EXPECT_EQ(observer->InjectedText(), "");

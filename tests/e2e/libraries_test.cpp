@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "bridge/messages.h"
+#include "res/identity.h"
+#include "res/resource.h"
 #include "tests/support/input_observer.h"
 #include "tests/support/program.h"
 #include "tests/support/wine_support.h"
@@ -112,7 +113,7 @@ TEST_P(MissingLibrary, ProgramStillStartsWithTrayFrameAndSheet) {
   }
 
   ::PostMessageA(program.Frame(), WM_COMMAND, ID_CONFIGURATION, 0);
-  EXPECT_TRUE(PumpUntil([] { return ::FindWindowA(nullptr, kSheetCaption) != nullptr; }));
+  EXPECT_TRUE(PumpUntil([] { return ::FindWindowA(nullptr, res::kSheetCaption) != nullptr; }));
   EXPECT_TRUE(program.Exit()) << "exit closes the sheet and the program";
 }
 

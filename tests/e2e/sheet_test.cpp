@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "bridge/messages.h"
+#include "res/identity.h"
 #include "res/resource.h"
 #include "tests/support/input_observer.h"
 #include "tests/support/program.h"
@@ -44,7 +44,7 @@ class Sheet : public testing::Test {
   void StartAndOpen() {
     ASSERT_TRUE(program.StartAndWait());
     ::PostMessageA(program.Frame(), WM_COMMAND, ID_CONFIGURATION, 0);
-    ASSERT_TRUE(PumpUntil([&] { return (sheet = ::FindWindowA(nullptr, kSheetCaption)) != nullptr; }));
+    ASSERT_TRUE(PumpUntil([&] { return (sheet = ::FindWindowA(nullptr, res::kSheetCaption)) != nullptr; }));
     ASSERT_TRUE(PumpUntil([&] { return CurrentPage() != nullptr; }));
     PumpFor(300);
   }
@@ -69,7 +69,7 @@ class Sheet : public testing::Test {
   }
 
   bool SheetClosed() {
-    return PumpUntil([] { return ::FindWindowA(nullptr, kSheetCaption) == nullptr; });
+    return PumpUntil([] { return ::FindWindowA(nullptr, res::kSheetCaption) == nullptr; });
   }
 
   e2e::Program program;
@@ -178,15 +178,64 @@ TEST_F(Sheet, DefaultsActAtOnceButCancelStoresNothing) {
   EXPECT_EQ(observer.InjectedText(), "xd1 xu1");
 }
 
-TEST_F(Sheet, EveryOkRewritesTheDoubleClickTimeFromTheSlider) {
-  ::SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, 505, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
-  ASSERT_EQ(StoredDoubleClickTime(), 505);
+TEST_F(Sheet, TheDoubleClickTimeIsWrittenOnlyWhenTheSliderWasMoved) {
+  // Longer than the slider can show, as accessibility settings often are.
+  ::SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, 1000, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+  ASSERT_EQ(StoredDoubleClickTime(), 1000);
   StartAndOpen();
-  EXPECT_EQ(::SendMessageA(Item(IDC_DBLCLK_SLIDER), TBM_GETPOS, 0, 0), 50);
+  EXPECT_EQ(::SendMessageA(Item(IDC_DBLCLK_SLIDER), TBM_GETPOS, 0, 0), 90);
+  Choose(IDC_FUNC_FIFTH, 9);  // a change elsewhere on the page
+  Click(::GetDlgItem(sheet, kOkButton));
+  ASSERT_TRUE(SheetClosed());
+  EXPECT_EQ(StoredDoubleClickTime(), 1000);
+
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_CONFIGURATION, 0);
+  ASSERT_TRUE(PumpUntil([&] { return (sheet = ::FindWindowA(nullptr, res::kSheetCaption)) != nullptr; }));
+  ASSERT_TRUE(PumpUntil([&] { return CurrentPage() != nullptr; }));
+  ::SendMessageA(Item(IDC_DBLCLK_SLIDER), TBM_SETPOS, TRUE, 50);
   Click(::GetDlgItem(sheet, kOkButton));
   ASSERT_TRUE(SheetClosed());
   EXPECT_EQ(StoredDoubleClickTime(), 500);
-  ::SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, 500, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+}
+
+TEST_F(Sheet, KeysOnAClosedListOnlySelectAndCtrlTabSwitchesTabs) {
+  StartAndOpen();
+  // A real click on an empty spot of the page gives the sheet the keyboard.
+  RECT page{};
+  ::GetWindowRect(CurrentPage(), &page);
+  Xdotool("mousemove " + std::to_string(page.left + 4) + " " + std::to_string(page.bottom - 4) + " click 1");
+  PumpFor(200);
+  HWND fifth = Item(IDC_FUNC_FIFTH);
+  ::SendMessageA(CurrentPage(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(fifth), TRUE);
+  PumpFor(200);
+  const auto selection = [&] { return ::SendMessageA(fifth, CB_GETCURSEL, 0, 0); };
+  // A letter no entry starts with changes nothing (an editable list lost its selection here).
+  Xdotool("key q");
+  PumpFor(300);
+  EXPECT_EQ(selection(), 4);
+  // Positive control: the keys do arrive, and select as in any list.
+  Xdotool("key z");
+  EXPECT_TRUE(PumpUntil([&] { return selection() == 3; }, 2000)) << "\"Zur\xfc" "ck\" by its first letter";
+  Xdotool("key w");
+  EXPECT_TRUE(PumpUntil([&] { return selection() == 4; }, 2000)) << "back to \"Weiter\"";
+
+  // The sheet sees Ctrl+Tab first, even with the focus on a control of a page.
+  HWND tabs = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+  ASSERT_EQ(::SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 0);
+  Xdotool("key ctrl+Tab");
+  EXPECT_TRUE(PumpUntil([&] { return ::SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == 1; }, 2000));
+  Xdotool("key ctrl+shift+Tab");
+  EXPECT_TRUE(PumpUntil([&] { return ::SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == 0; }, 2000));
+
+  Click(::GetDlgItem(sheet, kOkButton));
+  ASSERT_TRUE(SheetClosed());
+  DWORD value = 0;
+  ASSERT_TRUE(ReadUserDword(kButtons, "key4", &value));
+  EXPECT_EQ(value, 4u);
+  ScreenWindow screen;
+  InputObserver observer;
+  Xdotool("mousemove 512 384 click 9");
+  EXPECT_TRUE(PumpUntil([&] { return observer.InjectedText() == "xd2 xu2"; })) << "the 5th button still works";
 }
 
 TEST_F(Sheet, WithoutTheShortcutKeyApplyStoresNoShortcut) {

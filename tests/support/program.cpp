@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "bridge/messages.h"
+#include "res/identity.h"
 #include "framework/WinApp.h"
 #include "tests/support/wine_support.h"
 
@@ -60,7 +60,7 @@ DWORD Program::ExitCode() const {
 
 bool Program::Exit(DWORD timeoutMs) {
   HWND frame = Frame();
-  if (frame) ::PostMessageA(frame, WM_COMMAND, fw::ID_APP_EXIT, 0);
+  if (frame) ::PostMessageA(frame, WM_COMMAND, fw::kAppExitCommand, 0);
   return WaitForExit(timeoutMs);
 }
 
@@ -100,8 +100,8 @@ HWND Program::FindOwnWindow(const char* title) const {
   return search.found;
 }
 
-HWND Program::Frame() const { return FindOwnWindow(kFrameTitle); }
-HWND Program::Dispatch() const { return FindOwnWindow(kDispatchTitle); }
+HWND Program::Frame() const { return FindOwnWindow(res::kFrameTitle); }
+HWND Program::Dispatch() const { return FindOwnWindow(res::kDispatchTitle); }
 
 int CountWindowsTitled(const char* title) {
   Search search{title, 0, nullptr, 0};
@@ -111,12 +111,12 @@ int CountWindowsTitled(const char* title) {
 
 void EndAllInstances() {
   for (int attempt = 0; attempt < 20; ++attempt) {
-    HWND frame = ::FindWindowA(nullptr, kFrameTitle);
+    HWND frame = ::FindWindowA(nullptr, res::kFrameTitle);
     if (!frame) return;
     DWORD pid = 0;
     ::GetWindowThreadProcessId(frame, &pid);
     HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
-    ::PostMessageA(frame, WM_COMMAND, fw::ID_APP_EXIT, 0);
+    ::PostMessageA(frame, WM_COMMAND, fw::kAppExitCommand, 0);
     if (process) {
       if (::WaitForSingleObject(process, 3000) == WAIT_TIMEOUT) ::TerminateProcess(process, 1);
       ::WaitForSingleObject(process, 3000);

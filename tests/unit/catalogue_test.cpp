@@ -5,9 +5,12 @@
 #include <cstring>
 #include <string>
 
+#include "makerlibs/include/maker_contract.h"
+
 namespace {
 
-using catalogue::FunctionKind;
+using actions::Behaviour;
+using actions::FunctionKind;
 
 constexpr FunctionKind H = FunctionKind::Held;
 constexpr FunctionKind O = FunctionKind::OneShot;
@@ -77,15 +80,15 @@ const FunctionRow kFunctions[] = {
 
 TEST(Catalogue, EveryFunctionHasItsListTextAndKind) {
   ASSERT_EQ(sizeof(kFunctions) / sizeof(kFunctions[0]), 51u);
-  EXPECT_EQ(catalogue::kFunctionCount, 51);
+  EXPECT_EQ(actions::kFunctionCount, 51);
   for (const FunctionRow& row : kFunctions) {
     SCOPED_TRACE(row.code);
-    ASSERT_TRUE(catalogue::IsValidCode(row.code));
-    ASSERT_NE(catalogue::ListText(row.code), nullptr);
-    EXPECT_STREQ(catalogue::ListText(row.code), row.text);
-    EXPECT_EQ(catalogue::KindOf(row.code), row.kind);
+    ASSERT_TRUE(actions::IsValidCode(row.code));
+    ASSERT_NE(actions::ListText(row.code), nullptr);
+    EXPECT_STREQ(actions::ListText(row.code), row.text);
+    EXPECT_EQ(actions::KindOf(row.code), row.kind);
     if (row.code != 47) {
-      EXPECT_STREQ(catalogue::ListText(row.code, true), row.text);
+      EXPECT_STREQ(actions::ListText(row.code, true), row.text);
     }
   }
 }
@@ -93,77 +96,137 @@ TEST(Catalogue, EveryFunctionHasItsListTextAndKind) {
 TEST(Catalogue, CodesOutsideTheTableAreNoFunction) {
   for (int code : {-1, -2, 51, 60, 1000}) {
     SCOPED_TRACE(code);
-    EXPECT_FALSE(catalogue::IsValidCode(code));
-    EXPECT_EQ(catalogue::ListText(code), nullptr);
-    EXPECT_EQ(catalogue::ListText(code, true), nullptr);
+    EXPECT_FALSE(actions::IsValidCode(code));
+    EXPECT_EQ(actions::ListText(code), nullptr);
+    EXPECT_EQ(actions::ListText(code, true), nullptr);
   }
 }
 
 TEST(Catalogue, TextsAreWindows1252Bytes) {
-  EXPECT_STREQ(catalogue::ListText(3), "\x5a\x75\x72\xfc\x63\x6b");          // Zurück
-  EXPECT_STREQ(catalogue::ListText(6), "R\xfc" "cktaste");                   // Rücktaste
-  EXPECT_STREQ(catalogue::ListText(8), "Schlie\xdf" "en");                   // Schließen
-  EXPECT_STREQ(catalogue::ListText(12), "L\xf6" "schen");                    // Löschen
-  EXPECT_STREQ(catalogue::ListText(16), "Arbeitsplatz \xf6" "ffnen");
-  EXPECT_STREQ(catalogue::ListText(28), "Alle ausw\xe4hlen (Strg+A)");
-  EXPECT_STREQ(catalogue::ListText(33), "R\xfc" "ckg\xe4ngig (Strg+Z)");
-  EXPECT_EQ(std::strlen(catalogue::ListText(3)), 6u);  // one byte per umlaut
+  EXPECT_STREQ(actions::ListText(3), "\x5a\x75\x72\xfc\x63\x6b");          // Zurück
+  EXPECT_STREQ(actions::ListText(6), "R\xfc" "cktaste");                   // Rücktaste
+  EXPECT_STREQ(actions::ListText(8), "Schlie\xdf" "en");                   // Schließen
+  EXPECT_STREQ(actions::ListText(12), "L\xf6" "schen");                    // Löschen
+  EXPECT_STREQ(actions::ListText(16), "Arbeitsplatz \xf6" "ffnen");
+  EXPECT_STREQ(actions::ListText(28), "Alle ausw\xe4hlen (Strg+A)");
+  EXPECT_STREQ(actions::ListText(33), "R\xfc" "ckg\xe4ngig (Strg+Z)");
+  EXPECT_EQ(std::strlen(actions::ListText(3)), 6u);  // one byte per umlaut
 }
 
 TEST(Catalogue, StartMenuAndLauncherTextsEndInABlank) {
-  EXPECT_EQ(std::string(catalogue::ListText(31)), std::string("Startmen\xfc\x20"));
-  EXPECT_EQ(std::string(catalogue::ListText(47)), std::string("Hot-Button-Men\xfc\x20"));
-  EXPECT_EQ(std::strlen(catalogue::ListText(31)), 10u);
-  EXPECT_EQ(std::strlen(catalogue::ListText(47)), 16u);
+  EXPECT_EQ(std::string(actions::ListText(31)), std::string("Startmen\xfc\x20"));
+  EXPECT_EQ(std::string(actions::ListText(47)), std::string("Hot-Button-Men\xfc\x20"));
+  EXPECT_EQ(std::strlen(actions::ListText(31)), 10u);
+  EXPECT_EQ(std::strlen(actions::ListText(47)), 16u);
 }
 
 TEST(Catalogue, SixthListSpellsLauncherEntryWithPlainUAndNoBlank) {
-  EXPECT_EQ(std::string(catalogue::ListText(47, true)), std::string("Hot-Button-Menu"));
-  EXPECT_STREQ(catalogue::ListText(47, false), "Hot-Button-Men\xfc ");
-  EXPECT_STREQ(catalogue::ListText(31, true), "Startmen\xfc ");
-}
-
-TEST(Catalogue, EventCodesNameTheSixSlots) {
-  struct Case {
-    int slot;
-    int eventCode;
-  };
-  const Case cases[] = {{0, 32}, {1, 8}, {2, 16}, {3, 12}, {4, 14}, {5, 13}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.slot);
-    EXPECT_EQ(catalogue::SlotOfEventCode(c.eventCode), c.slot);
-    EXPECT_EQ(catalogue::EventCodeOfSlot(c.slot), c.eventCode);
-  }
-  for (int eventCode : {-1, 0, 1, 9, 15, 33, 36, 37, 40, 52}) {
-    SCOPED_TRACE(eventCode);
-    EXPECT_EQ(catalogue::SlotOfEventCode(eventCode), -1);
-  }
-  EXPECT_EQ(catalogue::EventCodeOfSlot(-1), -1);
-  EXPECT_EQ(catalogue::EventCodeOfSlot(6), -1);
+  EXPECT_EQ(std::string(actions::ListText(47, true)), std::string("Hot-Button-Menu"));
+  EXPECT_STREQ(actions::ListText(47, false), "Hot-Button-Men\xfc ");
+  EXPECT_STREQ(actions::ListText(31, true), "Startmen\xfc ");
 }
 
 TEST(Catalogue, StoredDefaultIsSlotNumberButFactoryDefaultSwapsBackForwardAndAddsLauncher) {
   const int stored[] = {0, 1, 2, 3, 4, 5};
   const int factory[] = {0, 1, 2, 4, 3, 47};
-  EXPECT_EQ(catalogue::kSlotCount, 6);
+  EXPECT_EQ(actions::kSlotCount, 6);
   for (int slot = 0; slot < 6; ++slot) {
     SCOPED_TRACE(slot);
-    EXPECT_EQ(catalogue::StoredDefault(slot), stored[slot]);
-    EXPECT_EQ(catalogue::FactoryDefault(slot), factory[slot]);
+    EXPECT_EQ(actions::StoredDefault(slot), stored[slot]);
+    EXPECT_EQ(actions::FactoryDefault(slot), factory[slot]);
   }
-  EXPECT_EQ(catalogue::StoredDefault(6), -1);
-  EXPECT_EQ(catalogue::FactoryDefault(-1), -1);
+  EXPECT_EQ(actions::StoredDefault(6), -1);
+  EXPECT_EQ(actions::FactoryDefault(-1), -1);
 }
 
-TEST(Catalogue, ResolutionReportsNameLevelsZeroToThree) {
-  EXPECT_EQ(catalogue::ResolutionLevelOfEventCode(36), 0);
-  EXPECT_EQ(catalogue::ResolutionLevelOfEventCode(40), 1);
-  EXPECT_EQ(catalogue::ResolutionLevelOfEventCode(44), 2);
-  EXPECT_EQ(catalogue::ResolutionLevelOfEventCode(48), 3);
-  for (int eventCode : {-1, 0, 32, 35, 37, 38, 42, 52}) {
-    SCOPED_TRACE(eventCode);
-    EXPECT_EQ(catalogue::ResolutionLevelOfEventCode(eventCode), -1);
+// The shared contract: the hooks report these numbers, and outside programs rely on them.
+TEST(Contract, EventCodesNameTheSixSlotsAndTheFourResolutionLevels) {
+  const int slots[] = {32, 8, 16, 12, 14, 13};
+  for (int slot = 0; slot < 6; ++slot) {
+    EXPECT_EQ(makerlibs::SlotOfEventCode(slots[slot]), slot);
+    EXPECT_EQ(makerlibs::EventCodeOfSlot(slot), slots[slot]);
   }
+  for (int level = 0; level < 4; ++level) EXPECT_EQ(makerlibs::ResolutionLevelOfEventCode(36 + 4 * level), level);
+  for (int code : {-1, 0, 1, 9, 15, 33, 35, 37, 52}) {
+    EXPECT_EQ(makerlibs::SlotOfEventCode(code), -1) << code;
+    EXPECT_EQ(makerlibs::ResolutionLevelOfEventCode(code), -1) << code;
+  }
+  EXPECT_EQ(makerlibs::EventCodeOfSlot(6), -1);
+  EXPECT_EQ(makerlibs::WM_MOUSEBTN_UP, 1124u);
+  EXPECT_EQ(makerlibs::WM_MOUSEBTN_DOWN, 1125u);
+  EXPECT_EQ(makerlibs::WM_HOOK_KEY, 1142u);
+}
+
+// A row whose text promises one thing and whose behaviour does another is
+// caught here: every text that names a key, a shortcut, a button, a macro or a
+// window command is checked against what the row performs.
+TEST(Catalogue, EveryRowPerformsWhatItsTextSays) {
+  for (int code = 0; code < actions::kFunctionCount; ++code) {
+    const actions::Function& f = actions::FunctionOf(code);
+    const std::string text = f.text;
+    SCOPED_TRACE(text);
+    std::size_t strg = text.find("(Strg+");
+    if (strg != std::string::npos) {
+      ASSERT_EQ(f.behaviour, Behaviour::Shortcut);
+      EXPECT_EQ(f.a, 0x11u);
+      EXPECT_EQ(f.b, static_cast<std::uint32_t>(text[strg + 6]));
+      continue;
+    }
+    if (text[0] == 'F' && text.size() > 1 && text[1] >= '1' && text[1] <= '9') {
+      ASSERT_EQ(f.behaviour, Behaviour::Key);
+      EXPECT_EQ(f.a, 0x70u + static_cast<std::uint32_t>(std::stoi(text.substr(1))) - 1);
+      continue;
+    }
+    if (text.rfind("Tastenmakro ", 0) == 0) {
+      ASSERT_EQ(f.behaviour, Behaviour::MacroReplay);
+      EXPECT_EQ(f.a, static_cast<std::uint32_t>(text.back() - '1'));
+      continue;
+    }
+    struct Named {
+      const char* text;
+      Behaviour behaviour;
+      std::uint32_t a, b;
+    };
+    const Named named[] = {
+        {"Klicken", Behaviour::MouseButton, 0x2, 0x4},      {"KlickEinrasten", Behaviour::MouseButton, 0x2, 0x4},
+        {"AutoScroll", Behaviour::MouseButton, 0x20, 0x40}, {"Rechtsklicken", Behaviour::MouseButton, 0x8, 0x10},
+        {"Zurück", Behaviour::XClick, 1, 0},                {"Weiter", Behaviour::XClick, 2, 0},
+        {"Alt", Behaviour::Key, 0x12, 0},                   {"Rücktaste", Behaviour::Key, 0x08, 0},
+        {"Strg", Behaviour::Key, 0x11, 0},                  {"Löschen", Behaviour::Key, 0x2E, 0},
+        {"Eingabe", Behaviour::Key, 0x0D, 0},               {"Esc", Behaviour::Key, 0x1B, 0},
+        {"Bild runter", Behaviour::Key, 0x22, 0},           {"Bild hoch", Behaviour::Key, 0x21, 0},
+        {"Umschalttaste", Behaviour::Key, 0x10, 0},         {"Leertaste", Behaviour::Key, 0x20, 0},
+        {"Startmenü ", Behaviour::Key, 0x5B, 0},            {"Tab", Behaviour::Key, 0x09, 0},
+        {"Fenster zurückholen (Alt+Tab)", Behaviour::Shortcut, 0x12, 0x09},
+        {"Schließen", Behaviour::Post, 0x10, 0},            {"Favoritenordner", Behaviour::Post, 0x111, 41522},
+        {"Maximieren", Behaviour::Post, 0x112, 0xF030},     {"Minimieren", Behaviour::Post, 0x112, 0xF020},
+        {"Doppelklicken", Behaviour::DoubleClick, 0, 0},    {"Hot-Button-Menü ", Behaviour::Launcher, 0, 0},
+    };
+    bool found = false;
+    for (const Named& n : named) {
+      if (text != n.text) continue;
+      found = true;
+      EXPECT_EQ(f.behaviour, n.behaviour);
+      EXPECT_EQ(f.a, n.a);
+      EXPECT_EQ(f.b, n.b);
+    }
+    if (!found) {
+      EXPECT_EQ(f.behaviour, Behaviour::Shell) << "only the shell actions are left";
+    }
+  }
+}
+
+// The hook library decides by the contract which functions a button does by
+// itself; the catalogue's native column must say the same.
+TEST(Catalogue, NativeColumnIsTheContractsRule) {
+  for (int code = -1; code <= actions::kFunctionCount; ++code)
+    for (int slot = 0; slot < 6; ++slot)
+      EXPECT_EQ(actions::IsValidCode(code) && actions::FunctionOf(code).nativeSlot == slot,
+                makerlibs::IsNativeFunction(slot, code))
+          << "code " << code << " slot " << slot;
+  EXPECT_EQ(actions::FunctionOf(7).nativeSlot, 0);
+  EXPECT_EQ(actions::FunctionOf(1).nativeSlot, 1);
+  EXPECT_EQ(actions::FunctionOf(2).nativeSlot, 2);
 }
 
 }  // namespace

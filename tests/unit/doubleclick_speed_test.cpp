@@ -17,23 +17,23 @@ TEST(DoubleClickSpeed, SliderShowsTenthsOfTimeWithinOneToNinety) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ms);
-    EXPECT_EQ(doubleclick::SliderFromTime(c.ms), c.slider);
-    EXPECT_EQ(doubleclick::TimeFromSlider(c.slider), c.back);
+    EXPECT_EQ(sheet::SliderFromTime(c.ms), c.slider);
+    EXPECT_EQ(sheet::TimeFromSlider(c.slider), c.back);
   }
 }
 
 TEST(DoubleClickSpeed, EverySliderPositionWritesTenMillisecondsPerStep) {
   for (int pos = 1; pos <= 90; ++pos) {
     SCOPED_TRACE(pos);
-    EXPECT_EQ(doubleclick::TimeFromSlider(pos), static_cast<unsigned>(pos) * 10u);
-    EXPECT_EQ(doubleclick::SliderFromTime(doubleclick::TimeFromSlider(pos)), pos);
+    EXPECT_EQ(sheet::TimeFromSlider(pos), static_cast<unsigned>(pos) * 10u);
+    EXPECT_EQ(sheet::SliderFromTime(sheet::TimeFromSlider(pos)), pos);
   }
 }
 
 TEST(DoubleClickSpeed, PositionOutsideSliderIsBroughtIntoRange) {
-  EXPECT_EQ(doubleclick::TimeFromSlider(0), 10u);
-  EXPECT_EQ(doubleclick::TimeFromSlider(-5), 10u);
-  EXPECT_EQ(doubleclick::TimeFromSlider(91), 900u);
+  EXPECT_EQ(sheet::TimeFromSlider(0), 10u);
+  EXPECT_EQ(sheet::TimeFromSlider(-5), 10u);
+  EXPECT_EQ(sheet::TimeFromSlider(91), 900u);
 }
 
 }  // namespace

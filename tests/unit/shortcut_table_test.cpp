@@ -7,10 +7,10 @@
 
 namespace {
 
-using shortcuts::DecideLaunch;
-using shortcuts::IconChoice;
-using shortcuts::LaunchDecision;
-using shortcuts::SlotMeaning;
+using launcher::DecideLaunch;
+using launcher::IconChoice;
+using launcher::LaunchDecision;
+using launcher::SlotMeaning;
 using Kind = LaunchDecision::Kind;
 
 const char* const kSpacedPath = "C:\\Program Files\\Tool\\tool.exe";
@@ -44,7 +44,7 @@ struct FakeFiles {
   }
 };
 
-LaunchDecision Decide(int page, int index, const shortcuts::Table& texts, FakeFiles& files) {
+LaunchDecision Decide(int page, int index, const launcher::Table& texts, FakeFiles& files) {
   return DecideLaunch(page, index, texts,
                       [&files](const std::string& path) { return files(path); });
 }
@@ -52,15 +52,15 @@ LaunchDecision Decide(int page, int index, const shortcuts::Table& texts, FakeFi
 TEST(ShortcutTable, PredefinedRowsKeepTheirNamesIconsAndPrograms) {
   for (const PredefinedRow& row : kPredefinedRows) {
     SCOPED_TRACE(row.slot);
-    const shortcuts::Predefined& p = shortcuts::PredefinedOf(row.slot);
+    const launcher::Predefined& p = launcher::PredefinedOf(row.slot);
     EXPECT_STREQ(p.name, row.name);
     EXPECT_EQ(p.iconId, row.icon);
     EXPECT_STREQ(p.program, row.program);
-    EXPECT_EQ(shortcuts::PredefinedIconForName(row.name), row.icon);
+    EXPECT_EQ(launcher::PredefinedIconForName(row.name), row.icon);
   }
-  EXPECT_EQ(shortcuts::PredefinedIconForName("notepad"), 0);
-  EXPECT_EQ(shortcuts::PredefinedIconForName(" "), 0);
-  EXPECT_EQ(shortcuts::PredefinedIconForName(""), 0);
+  EXPECT_EQ(launcher::PredefinedIconForName("notepad"), 0);
+  EXPECT_EQ(launcher::PredefinedIconForName(" "), 0);
+  EXPECT_EQ(launcher::PredefinedIconForName(""), 0);
 }
 
 TEST(ShortcutTable, MeaningComparesNamesOnlyInTheirOwnSlot) {
@@ -85,7 +85,7 @@ TEST(ShortcutTable, MeaningComparesNamesOnlyInTheirOwnSlot) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.slot << " '" << c.text << "'");
-    EXPECT_EQ(shortcuts::MeaningOf(c.slot, c.text), c.meaning);
+    EXPECT_EQ(launcher::MeaningOf(c.slot, c.text), c.meaning);
   }
 }
 
@@ -94,35 +94,35 @@ TEST(ShortcutTable, SlotLabelsAreBase19Digits) {
                                 "a", "b", "c", "d", "e", "f", "g", "h", "i"};
   for (int slot = 1; slot <= 18; ++slot) {
     SCOPED_TRACE(slot);
-    EXPECT_EQ(shortcuts::SlotLabel(slot), labels[slot - 1]);
+    EXPECT_EQ(launcher::SlotLabel(slot), labels[slot - 1]);
   }
-  EXPECT_EQ(shortcuts::SlotLabel(0), "");
-  EXPECT_EQ(shortcuts::SlotLabel(19), "");
+  EXPECT_EQ(launcher::SlotLabel(0), "");
+  EXPECT_EQ(launcher::SlotLabel(19), "");
 }
 
 TEST(ShortcutTable, SlotsNumberPageOneThenPageTwo) {
-  EXPECT_EQ(shortcuts::SlotOf(1, 1), 1);
-  EXPECT_EQ(shortcuts::SlotOf(1, 9), 9);
-  EXPECT_EQ(shortcuts::SlotOf(2, 1), 10);
-  EXPECT_EQ(shortcuts::SlotOf(2, 9), 18);
-  EXPECT_EQ(shortcuts::SlotOf(0, 1), -1);
-  EXPECT_EQ(shortcuts::SlotOf(3, 1), -1);
-  EXPECT_EQ(shortcuts::SlotOf(1, 0), -1);
-  EXPECT_EQ(shortcuts::SlotOf(2, 10), -1);
+  EXPECT_EQ(launcher::SlotOf(1, 1), 1);
+  EXPECT_EQ(launcher::SlotOf(1, 9), 9);
+  EXPECT_EQ(launcher::SlotOf(2, 1), 10);
+  EXPECT_EQ(launcher::SlotOf(2, 9), 18);
+  EXPECT_EQ(launcher::SlotOf(0, 1), -1);
+  EXPECT_EQ(launcher::SlotOf(3, 1), -1);
+  EXPECT_EQ(launcher::SlotOf(1, 0), -1);
+  EXPECT_EQ(launcher::SlotOf(2, 10), -1);
 }
 
 TEST(ShortcutTable, DefaultTableHoldsPredefinedNamesThenBlankMarkers) {
-  const shortcuts::Table expected = {
+  const launcher::Table expected = {
       "Volume Control", "Command Prompt", "Control Panel", "Magnifier", "Outlook Express",
       "MyDocument", "Internet Explorer", "Notepad", "Calculator",
       " ", " ", " ", " ", " ", " ", " ", " ", " "};
-  EXPECT_EQ(shortcuts::DefaultTable(), expected);
-  EXPECT_EQ(shortcuts::kSlotCount, 18);
-  EXPECT_STREQ(shortcuts::kBlankMarker, "\x20");
+  EXPECT_EQ(launcher::DefaultTable(), expected);
+  EXPECT_EQ(launcher::kSlotCount, 18);
+  EXPECT_STREQ(launcher::kBlankMarker, "\x20");
 }
 
 TEST(ShortcutTable, LaunchDecisionsForEveryKindOfSlotText) {
-  shortcuts::Table texts = shortcuts::DefaultTable();
+  launcher::Table texts = launcher::DefaultTable();
   texts[1] = "Volume Control";  // slot 2 holds slot 1's name
   texts[2] = "control panel";   // wrong case
   texts[3] = "";                // slot 4 emptied
@@ -180,7 +180,7 @@ TEST(ShortcutTable, LaunchDecisionsForEveryKindOfSlotText) {
 }
 
 TEST(ShortcutTable, PredefinedNameOnUserPageRunsAsCommandLineWhenNoSuchFile) {
-  shortcuts::Table texts = shortcuts::DefaultTable();
+  launcher::Table texts = launcher::DefaultTable();
   texts[17] = "Calculator";  // slot 18
   FakeFiles files;
   const LaunchDecision decision = Decide(2, 9, texts, files);
@@ -211,7 +211,7 @@ TEST(ShortcutTable, PopupIconChoices) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.slot << " '" << c.text << "'");
-    const IconChoice choice = shortcuts::PopupIconFor(c.slot, c.text);
+    const IconChoice choice = launcher::PopupIconFor(c.slot, c.text);
     EXPECT_EQ(choice.kind, c.kind);
     if (c.kind == IconChoice::Kind::Resource) {
       EXPECT_EQ(choice.resourceId, c.resourceId);

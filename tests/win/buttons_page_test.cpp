@@ -1,5 +1,5 @@
-// The Buttons page in a sheet in this process: apply order, shortcut storing,
-// the test animation.
+// The Buttons page in a sheet in this process: what apply writes, the sheet's
+// commit step, the lists, the test animation.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -7,9 +7,9 @@
 
 #include <functional>
 
-#include "app/CDriverApp.h"
-#include "app/settings_schema.h"
 #include "res/resource.h"
+#include "settings/registry_store_win.h"
+#include "settings/settings_model.h"
 #include "sheet/Kestrin_About.h"
 #include "sheet/Kestrin_ButtonSetting.h"
 #include "sheet/MyPropertySheet.h"
@@ -32,37 +32,62 @@ void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD) {
   if (g_script && sheet) g_script(sheet);
 }
 
-void RunSheet(std::initializer_list<fw::PropertyPage*> pages, std::function<void(HWND)> script) {
-  g_script = std::move(script);
-  MyPropertySheet sheet("Quorra Kestrin Software", nullptr, 0);
-  for (fw::PropertyPage* page : pages) sheet.AddPage(page);
-  ::SetTimer(nullptr, 0, 200, RunScript);
-  sheet.DoModal();
-  g_script = nullptr;
-}
-
 void Press(HWND sheet, int button) { ::SendMessageA(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0); }
+HWND PageOf(HWND sheet) { return reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
+
+struct CountingHook : settings::HookLink {
+  int tables = 0;
+  void SetButtonTable(const volatile std::int32_t*, int) override { ++tables; }
+  void SetWheelMode(std::int32_t) override {}
+};
 
 class ButtonsPage : public testing::Test {
  protected:
   void SetUp() override {
     DeleteProgramSettings();
-    app.SetRegistryKey(settings::kRegistryKey);
-    app.LoadAppTitle();
     ASSERT_TRUE(CreateUserKey(kRoot + "\\Setting For Key"));
-    for (int i = 0; i < 6; ++i) app.m_nButtonFunc[i] = i;
+    for (int i = 0; i < 6; ++i) model.SetButtonFunc(i, i);
   }
   void TearDown() override { DeleteProgramSettings(); }
 
-  CDriverApp app;
-  Kestrin_ButtonSetting page;
+  void RunSheet(std::initializer_list<fw::PropertyPage*> pages, std::function<void(HWND)> script) {
+    g_script = std::move(script);
+    sheet::MyPropertySheet sheet("Quorra Kestrin Software", model);
+    for (fw::PropertyPage* page : pages) sheet.AddPage(page);
+    ::SetTimer(nullptr, 0, 200, RunScript);
+    sheet.DoModal();
+    g_script = nullptr;
+  }
+
+  settings::RegistryStore store;
+  CountingHook hook;
+  settings::SettingsModel model{store, hook};
+  sheet::Kestrin_ButtonSetting page{model};
 };
 
-TEST_F(ButtonsPage, OkStoresAllNonEmptyShortcutsWhenTheKeyExists) {
+TEST_F(ButtonsPage, ApplyTakesTheListsIntoTheTableHandsItToTheHookOnceAndStoresIt) {
+  RunSheet({&page}, [](HWND sheet) {
+    HWND pageWindow = PageOf(sheet);
+    ::SendMessageA(::GetDlgItem(pageWindow, IDC_FUNC_RIGHT), CB_SETCURSEL, 13, 0);
+    ::SendMessageA(::GetDlgItem(pageWindow, IDC_FUNC_SIXTH), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    Press(sheet, PSBTN_OK);
+  });
+  EXPECT_EQ(model.Buttons(), (settings::ButtonTable{0, 1, 13, 3, 4, -1}));
+  EXPECT_EQ(hook.tables, 1);
+  DWORD value = 0;
+  ASSERT_TRUE(ReadUserDword(kRoot + "\\Setting For Key", "key2", &value));
+  EXPECT_EQ(value, 13u);
+  ASSERT_TRUE(ReadUserDword(kRoot + "\\Setting For Key", "key5", &value));
+  EXPECT_EQ(static_cast<int>(value), -1);
+}
+
+TEST_F(ButtonsPage, TheSheetsCommitStoresAllNonEmptyShortcutsWhenTheKeyExists) {
   ASSERT_TRUE(CreateUserKey(kShortcutKey));
-  app.m_strShortcut[0] = "Volume Control";
-  app.m_strShortcut[9] = " ";
-  app.m_strShortcut[17] = "C:\\Program Files\\Tool\\tool.exe";
+  settings::ShortcutTable table;
+  table[0] = "Volume Control";
+  table[9] = " ";
+  table[17] = "C:\\Program Files\\Tool\\tool.exe";
+  model.SetShortcuts(table);
   ASSERT_TRUE(WriteUserString(kShortcutKey, "ShortcutKey #2", "kept"));
   RunSheet({&page}, [](HWND sheet) { Press(sheet, PSBTN_OK); });
 
@@ -78,23 +103,14 @@ TEST_F(ButtonsPage, OkStoresAllNonEmptyShortcutsWhenTheKeyExists) {
   EXPECT_FALSE(ReadUserString(kShortcutKey, "ShortcutKey #3", &text));
 }
 
-TEST_F(ButtonsPage, ApplyTakesEachListsSelectionIntoTheTable) {
+TEST_F(ButtonsPage, ListsArePureSelectionListsAndTheSixthNamesTheLauncherWithoutUmlaut) {
   RunSheet({&page}, [](HWND sheet) {
-    HWND pageWindow = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-    ::SendMessageA(::GetDlgItem(pageWindow, IDC_FUNC_RIGHT), CB_SETCURSEL, 13, 0);
-    ::SendMessageA(::GetDlgItem(pageWindow, IDC_FUNC_SIXTH), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    Press(sheet, PSBTN_OK);
-  });
-  EXPECT_EQ(app.m_nButtonFunc[2].load(), 13);
-  EXPECT_EQ(app.m_nButtonFunc[5].load(), -1);
-  DWORD value = 0;
-  ASSERT_TRUE(ReadUserDword(kRoot + "\\Setting For Key", "key5", &value));
-  EXPECT_EQ(static_cast<int>(value), -1);
-}
-
-TEST_F(ButtonsPage, SixthListNamesTheLauncherWithoutUmlautOrBlank) {
-  RunSheet({&page}, [](HWND sheet) {
-    HWND pageWindow = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    HWND pageWindow = PageOf(sheet);
+    for (int id : {IDC_FUNC_LEFT, IDC_FUNC_WHEEL, IDC_FUNC_RIGHT, IDC_FUNC_FOURTH, IDC_FUNC_FIFTH, IDC_FUNC_SIXTH}) {
+      HWND list = ::GetDlgItem(pageWindow, id);
+      EXPECT_EQ(::GetWindowLongA(list, GWL_STYLE) & 3, CBS_DROPDOWNLIST) << id;
+      EXPECT_EQ(::SendMessageA(list, CB_GETCOUNT, 0, 0), 51) << id;
+    }
     char text[64] = {};
     ::SendMessageA(::GetDlgItem(pageWindow, IDC_FUNC_SIXTH), CB_GETLBTEXT, 47, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, "Hot-Button-Menu");
@@ -105,19 +121,19 @@ TEST_F(ButtonsPage, SixthListNamesTheLauncherWithoutUmlautOrBlank) {
 }
 
 TEST_F(ButtonsPage, CancelCallsNoApplyAndAPageNeverShownIsNotAsked) {
-  Kestrin_About about;
-  app.m_nButtonFunc[4] = 9;
+  sheet::Kestrin_About about;
+  model.SetButtonFunc(4, 9);
   RunSheet({&about, &page}, [](HWND sheet) { Press(sheet, PSBTN_OK); });
   DWORD value = 0;
   EXPECT_FALSE(ReadUserDword(kRoot + "\\Setting For Key", "key4", &value)) << "the Buttons page was never shown";
   RunSheet({&page}, [](HWND sheet) { Press(sheet, PSBTN_CANCEL); });
   EXPECT_FALSE(ReadUserDword(kRoot + "\\Setting For Key", "key4", &value));
+  EXPECT_EQ(hook.tables, 0);
 }
 
 TEST_F(ButtonsPage, ClipOpensPlaysItsReactionFramesAndLetsClicksThroughToThePage) {
   RunSheet({&page}, [](HWND sheet) {
-    HWND pageWindow = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-    HWND clip = ::GetDlgItem(pageWindow, IDC_DBLCLK_CLIP);
+    HWND clip = ::GetDlgItem(PageOf(sheet), IDC_DBLCLK_CLIP);
     EXPECT_TRUE(::SendMessageA(clip, ACM_OPENA, reinterpret_cast<WPARAM>(::GetModuleHandleA(nullptr)),
                                reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(IDR_DOUBLECLICK_CLIP))));
     EXPECT_TRUE(::SendMessageA(clip, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(15, 20)));

@@ -31,13 +31,13 @@ class DeviceChannel : public testing::Test {
 };
 
 TEST_F(DeviceChannel, OneUpdateIsTwoLittleEndianWritesXThenY) {
-  device::WriteDeviceSpeed(20, 0x01020304);
+  bridge::WriteDeviceSpeed(20, 0x01020304);
   std::vector<unsigned char> expected = {20, 0, 0, 0, 4, 3, 2, 1};
   EXPECT_EQ(ReadAll(path), expected);
 }
 
 TEST_F(DeviceChannel, ValuesGoOutUncheckedIncludingNegativeOnes) {
-  device::WriteDeviceSpeed(-5, 0);
+  bridge::WriteDeviceSpeed(-5, 0);
   std::vector<unsigned char> expected = {0xFB, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0};
   EXPECT_EQ(ReadAll(path), expected);
 }
@@ -45,7 +45,7 @@ TEST_F(DeviceChannel, ValuesGoOutUncheckedIncludingNegativeOnes) {
 TEST_F(DeviceChannel, MissingDeviceSwallowsTheWrites) {
   std::string moved = path + ".away";
   ASSERT_EQ(std::rename(path.c_str(), moved.c_str()), 0);
-  device::WriteDeviceSpeed(7, 8);  // must simply do nothing
+  bridge::WriteDeviceSpeed(7, 8);  // must simply do nothing
   EXPECT_EQ(::GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
   ASSERT_EQ(std::rename(moved.c_str(), path.c_str()), 0);
 }

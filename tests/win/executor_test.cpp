@@ -23,66 +23,67 @@ class RecordingInput : public actions::InputSink {
 
 class RecordingHost : public actions::ActionHost {
  public:
-  void Shell(plan::ShellAction action) override { events.push_back("shell " + std::to_string(static_cast<int>(action))); }
+  void Shell(actions::ShellAction action) override { events.push_back("shell " + std::to_string(static_cast<int>(action))); }
   void OpenLauncher() override { events.push_back("launcher"); }
-  void ShowResolution(int level) override { events.push_back("resolution " + std::to_string(level)); }
   std::vector<std::string> events;
 };
 
 class Executor : public testing::Test {
  protected:
-  void Event(int eventCode, plan::Notification n) { executor.OnButtonEvent(eventCode, n, buttons, macros); }
+  void Event(int eventCode, actions::Notification n) { executor.OnButtonEvent(eventCode, n, buttons, macros); }
 
   RecordingInput input;
   RecordingHost host;
   actions::Executor executor{input, host};
-  plan::ButtonTable buttons{0, 1, 2, 3, 4, 5};
-  plan::MacroTable macros{};
+  actions::ButtonTable buttons{0, 1, 2, 3, 4, 5};
+  actions::MacroTable macros{};
 };
 
 using Strings = std::vector<std::string>;
 
 TEST_F(Executor, HeldMouseButtonsActAtTheCursorClicksAtZero) {
   buttons[2] = 0;  // right button performs a left click
-  Event(16, plan::Notification::Press);
-  Event(16, plan::Notification::Release);
-  Event(12, plan::Notification::Release);  // fourth button: Zurück
+  Event(16, actions::Notification::Press);
+  Event(16, actions::Notification::Release);
+  Event(12, actions::Notification::Release);  // fourth button: Zurück
   EXPECT_EQ(input.events, (Strings{"mouse 2 123,456 0", "mouse 4 123,456 0", "mouse 128 0,0 1", "mouse 256 0,0 1"}));
   EXPECT_TRUE(host.events.empty());
 }
 
 TEST_F(Executor, KeysCarryTheExtendedFlagAndShortcutsReleaseTheModifierFirst) {
   buttons[4] = 25;  // Alt+Tab
-  Event(14, plan::Notification::Press);
+  Event(14, actions::Notification::Press);
   EXPECT_TRUE(input.events.empty());
-  Event(14, plan::Notification::Release);
+  Event(14, actions::Notification::Release);
   EXPECT_EQ(input.events, (Strings{"key 18 1", "key 9 1", "key 18 3", "key 9 3"}));
 }
 
-TEST_F(Executor, ResolutionStepsGoToTheIndicatorOnReleaseOnly) {
-  Event(44, plan::Notification::Press);
-  Event(44, plan::Notification::Release);
-  Event(48, plan::Notification::Release);
-  EXPECT_EQ(host.events, (Strings{"resolution 2", "resolution 3"}));
+TEST_F(Executor, ResolutionCodesAreNoButtonEvents) {
+  buttons = {47, 47, 47, 47, 47, 47};
+  for (int code : {36, 40, 44, 48}) {
+    Event(code, actions::Notification::Press);
+    Event(code, actions::Notification::Release);
+  }
+  EXPECT_TRUE(host.events.empty());
   EXPECT_TRUE(input.events.empty());
 }
 
 TEST_F(Executor, ShellActionsAndTheLauncherGoToTheHost) {
   buttons[3] = 27;  // Ausführen...
   buttons[5] = 47;  // Hot-Button-Menü, sixth slot
-  Event(12, plan::Notification::Release);
-  Event(13, plan::Notification::Press);
-  Event(13, plan::Notification::Release);
-  EXPECT_EQ(host.events, (Strings{"shell " + std::to_string(static_cast<int>(plan::ShellAction::FileRun)), "launcher",
+  Event(12, actions::Notification::Release);
+  Event(13, actions::Notification::Press);
+  Event(13, actions::Notification::Release);
+  EXPECT_EQ(host.events, (Strings{"shell " + std::to_string(static_cast<int>(actions::ShellAction::FileRun)), "launcher",
                                   "launcher"}));
 }
 
 TEST_F(Executor, ReleaseHeldLiftsWhatHeldFunctionsLeftDownAndOnlyThat) {
   buttons[1] = 29;  // Shift on the wheel button
   buttons[2] = 2;   // right click
-  Event(8, plan::Notification::Press);
-  Event(16, plan::Notification::Press);
-  Event(16, plan::Notification::Release);
+  Event(8, actions::Notification::Press);
+  Event(16, actions::Notification::Press);
+  Event(16, actions::Notification::Release);
   input.events.clear();
   executor.ReleaseHeld();
   EXPECT_EQ(input.events, (Strings{"key 16 3"}));
@@ -93,9 +94,9 @@ TEST_F(Executor, ReleaseHeldLiftsWhatHeldFunctionsLeftDownAndOnlyThat) {
 
 TEST_F(Executor, TableIsReadAtEachEventNotKept) {
   buttons[4] = 9;
-  Event(14, plan::Notification::Release);
+  Event(14, actions::Notification::Release);
   buttons[4] = -1;
-  Event(14, plan::Notification::Release);
+  Event(14, actions::Notification::Release);
   EXPECT_EQ(input.events.size(), 4u);
 }
 

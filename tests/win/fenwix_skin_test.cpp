@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "bridge/messages.h"
+#include "makerlibs/include/maker_contract.h"
 #include "makerlibs/include/maker_api.h"
 #include "tests/support/wine_support.h"
 
@@ -35,14 +35,14 @@ TEST(FenwixLink, OpenAndCloseAreAcceptedAndNothingIsPosted) {
 
   // Everything the program could receive from the library, resolution steps included.
   MessageRecorder recorder(0x0400, 0x7FFF);
-  EXPECT_NE(0, open(recorder.hwnd(), WM_MOUSEBTN_UP, 0));
+  EXPECT_NE(0, open(recorder.hwnd(), makerlibs::WM_MOUSEBTN_UP, 0));
   PumpFor(400);
   EXPECT_TRUE(recorder.Entries().empty());
   EXPECT_NE(0, close());
   EXPECT_NE(0, close());
   // Reopening works, also from another thread.
   int reopened = 0;
-  std::thread([&] { reopened = open(recorder.hwnd(), WM_MOUSEBTN_UP, 0); }).join();
+  std::thread([&] { reopened = open(recorder.hwnd(), makerlibs::WM_MOUSEBTN_UP, 0); }).join();
   EXPECT_NE(0, reopened);
   PumpFor(200);
   EXPECT_NE(0, close());

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "bridge/messages.h"
+#include "makerlibs/include/maker_contract.h"
 #include "makerlibs/include/maker_api.h"
 #include "tests/support/wine_support.h"
 
@@ -122,7 +122,7 @@ class OskemTest : public ::testing::Test {
     m_window = s_window;
     m_window->Reset();
     m_window->Focus();
-    m_recorder = std::make_unique<MessageRecorder>(WM_HOOK_KEY, WM_HOOK_KEY);
+    m_recorder = std::make_unique<MessageRecorder>(makerlibs::WM_HOOK_KEY, makerlibs::WM_HOOK_KEY);
     s_setTarget(m_recorder->hwnd());
     ASSERT_NE(0, s_start());
   }
@@ -216,7 +216,7 @@ TEST_F(OskemTest, InjectedKeysAreNotReported) {
 }
 
 TEST_F(OskemTest, SetTargetRedirectsTheReports) {
-  MessageRecorder second(WM_HOOK_KEY, WM_HOOK_KEY);
+  MessageRecorder second(makerlibs::WM_HOOK_KEY, makerlibs::WM_HOOK_KEY);
   s_setTarget(second.hwnd());
   ASSERT_TRUE(Xdotool("key d"));
   ASSERT_TRUE(PumpUntil([&] { return !second.Entries().empty(); }, kWaitMs));

@@ -50,9 +50,9 @@ class ShortcutLaunch : public testing::Test {
 };
 
 TEST_F(ShortcutLaunch, ChosenProgramWithBlanksInItsPathStartsItselfNotItsFirstWord) {
-  shortcuts::Table texts{};
+  launcher::Table texts{};
   texts[9] = kTool;  // slot 10, page 2 index 1, stored without quotes
-  shortcuts::LaunchSlot(2, 1, texts);
+  launcher::LaunchSlot(2, 1, texts);
   ASSERT_TRUE(WaitForLog());
   PumpFor(300);
   std::string log = ProbeLog();
@@ -61,16 +61,16 @@ TEST_F(ShortcutLaunch, ChosenProgramWithBlanksInItsPathStartsItselfNotItsFirstWo
 }
 
 TEST_F(ShortcutLaunch, ACommandLineWithArgumentsStillRuns) {
-  shortcuts::Table texts{};
+  launcher::Table texts{};
   texts[2] = "\"" + std::string(kTool) + "\" --from-slot-3";
-  shortcuts::LaunchSlot(1, 3, texts);
+  launcher::LaunchSlot(1, 3, texts);
   ASSERT_TRUE(WaitForLog());
   EXPECT_NE(ProbeLog().find("--from-slot-3"), std::string::npos) << ProbeLog();
 }
 
 TEST_F(ShortcutLaunch, PredefinedNameStartsItsProgramThroughTheShell) {
-  shortcuts::Table texts = shortcuts::DefaultTable();
-  shortcuts::LaunchSlot(1, 8, texts);  // "Notepad"
+  launcher::Table texts = launcher::DefaultTable();
+  launcher::LaunchSlot(1, 8, texts);  // "Notepad"
   HWND notepad = nullptr;
   EXPECT_TRUE(PumpUntil([&] { return (notepad = ::FindWindowA("Notepad", nullptr)) != nullptr; }, 8000));
   if (notepad) {

@@ -1,4 +1,4 @@
-#include "app/settings_schema.h"
+#include "settings/schema.h"
 
 namespace settings {
 
@@ -10,15 +10,6 @@ std::string ShortcutValueName(int slot) { return "ShortcutKey #" + std::to_strin
 
 std::string ClampShortcutText(const std::string& text) {
   return text.size() > kShortcutMaxChars ? text.substr(0, kShortcutMaxChars) : text;
-}
-
-bool WheelLinesNeedReset(unsigned lines) { return lines == 0; }
-
-int AccelerationPresetIndex(const AccelerationTriple& triple) {
-  for (std::size_t i = 0; i < kAccelerationPresets.size(); ++i) {
-    if (kAccelerationPresets[i] == triple) return static_cast<int>(i);
-  }
-  return -1;
 }
 
 }  // namespace settings

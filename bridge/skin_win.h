@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-namespace skin {
+namespace bridge {
 
 // The three calls made once on each thread that shows dialogs: initialise the
 // library, load the skin "SKIN1" of type "Skin" from the program's resources,
 // and apply its "Dialog" section to dialogs. Results are not examined.
 void ApplySkin(HINSTANCE instance);
 
-}  // namespace skin
+}  // namespace bridge

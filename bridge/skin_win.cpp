@@ -1,6 +1,6 @@
-#include "app/skin_win.h"
+#include "bridge/skin_win.h"
 
-namespace skin {
+namespace bridge {
 namespace {
 typedef BOOL(WINAPI* InitFn)(HINSTANCE, const char*, const char*, const char*);
 typedef BOOL(WINAPI* LoadFromResourceFn)(HINSTANCE, const char*, const char*);
@@ -21,4 +21,4 @@ void ApplySkin(HINSTANCE instance) {
   if (apply) apply("Dialog");
 }
 
-}  // namespace skin
+}  // namespace bridge

@@ -1,0 +1,100 @@
+#include "settings/registry_store_win.h"
+
+#include <windows.h>
+
+#include "settings/schema.h"
+
+namespace settings {
+namespace {
+
+// An open registry key, closed when it goes out of scope.
+class RegKey {
+ public:
+  // Opens an existing key; never creates one.
+  RegKey(const std::string& path, REGSAM access) {
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, access, &m_key) != ERROR_SUCCESS) m_key = nullptr;
+  }
+  // Opens the key, creating it and every missing key above it.
+  static RegKey Create(const std::string& path) {
+    RegKey key;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                          nullptr, &key.m_key, nullptr) != ERROR_SUCCESS)
+      key.m_key = nullptr;
+    return key;
+  }
+  RegKey(RegKey&& other) noexcept : m_key(other.m_key) { other.m_key = nullptr; }
+  ~RegKey() {
+    if (m_key) ::RegCloseKey(m_key);
+  }
+  RegKey(const RegKey&) = delete;
+  RegKey& operator=(const RegKey&) = delete;
+  HKEY get() const { return m_key; }
+
+ private:
+  RegKey() = default;
+  HKEY m_key = nullptr;
+};
+
+std::optional<std::int32_t> QueryDword(HKEY key, const std::string& name) {
+  if (!key) return std::nullopt;
+  DWORD value = 0, type = 0, size = sizeof value;
+  if (::RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+      type != REG_DWORD || size != sizeof value)
+    return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+bool SetDword(HKEY key, const std::string& name, std::int32_t value) {
+  if (!key) return false;
+  const DWORD data = static_cast<DWORD>(value);
+  return ::RegSetValueExA(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data) ==
+         ERROR_SUCCESS;
+}
+
+}  // namespace
+
+void RegistryStore::SetProfileRoot(const std::string& registryKey, const std::string& appName) {
+  m_root = "Software\\" + registryKey + "\\" + appName;
+}
+
+std::optional<std::int32_t> RegistryStore::ReadProfileInt(const std::string& section, const std::string& name) {
+  return QueryDword(RegKey::Create(SectionPath(section)).get(), name);
+}
+
+bool RegistryStore::WriteProfileInt(const std::string& section, const std::string& name, std::int32_t value) {
+  return SetDword(RegKey::Create(SectionPath(section)).get(), name, value);
+}
+
+std::optional<std::int32_t> RegistryStore::ReadRegDword(const std::string& section, const std::string& name) {
+  return QueryDword(RegKey(SectionPath(section), KEY_ALL_ACCESS).get(), name);
+}
+
+bool RegistryStore::WriteRegDword(const std::string& section, const std::string& name, std::int32_t value) {
+  return SetDword(RegKey(SectionPath(section), KEY_ALL_ACCESS).get(), name, value);
+}
+
+std::string RegistryStore::ReadRegString(const std::string& section, const std::string& name) {
+  RegKey key(SectionPath(section), KEY_ALL_ACCESS);
+  if (!key.get()) return std::string();
+  // Room for the longest text the writer stores plus its terminator, and one
+  // more zero so that data stored without a terminator still ends. A longer
+  // text does not fit and reads as empty.
+  char buffer[kShortcutMaxChars + 2] = {};
+  DWORD size = kShortcutMaxChars + 1;
+  DWORD type = 0;
+  if (::RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
+          ERROR_SUCCESS ||
+      (type != REG_SZ && type != REG_EXPAND_SZ))
+    return std::string();
+  return std::string(buffer);
+}
+
+bool RegistryStore::WriteRegString(const std::string& section, const std::string& name, const std::string& text) {
+  const std::string stored = ClampShortcutText(text);
+  RegKey key(SectionPath(section), KEY_WRITE);
+  if (!key.get()) return false;
+  return ::RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(stored.c_str()),
+                          static_cast<DWORD>(stored.size() + 1)) == ERROR_SUCCESS;
+}
+
+}  // namespace settings

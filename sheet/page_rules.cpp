@@ -1,0 +1,59 @@
+#include "sheet/page_rules.h"
+
+namespace sheet {
+namespace {
+constexpr std::int32_t kWheelLines[3] = {1, 3, 6};
+
+int Clamp(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
+}  // namespace
+
+bool WheelLinesNeedReset(std::uint32_t lines) { return lines == 0; }
+
+int WheelListIndexOfLines(std::uint32_t lines) {
+  for (int i = 0; i < 3; ++i)
+    if (static_cast<std::uint32_t>(kWheelLines[i]) == lines) return i;
+  return -1;
+}
+
+std::int32_t WheelLinesOfListIndex(int index) { return index >= 0 && index < 3 ? kWheelLines[index] : 0; }
+
+std::int32_t WheelLinesOfTypedText(const char* text) {
+  if (!text) return 0;
+  switch (text[0]) {
+    case '1': return 1;
+    case '3': return 3;
+    case '6': return 6;
+    default: return 0;
+  }
+}
+
+bool IsWheelChoice(std::int32_t pending) {
+  return pending == -1 || WheelListIndexOfLines(static_cast<std::uint32_t>(pending)) >= 0;
+}
+
+int AccelerationLevelOf(const AccelerationTriple& triple) {
+  for (std::size_t i = 0; i < kAccelerationPresets.size(); ++i)
+    if (kAccelerationPresets[i] == triple) return kFirstAccelerationLevel + static_cast<int>(i);
+  return 0;
+}
+
+const AccelerationTriple* AccelerationOfLevel(int level) {
+  if (level < kFirstAccelerationLevel || level > kLastAccelerationLevel) return nullptr;
+  return &kAccelerationPresets[static_cast<std::size_t>(level - kFirstAccelerationLevel)];
+}
+
+int AxisTextValueOf(std::int32_t deviceSpeed) {
+  // Computed wide: a stored value near the ends of the int range must not wrap.
+  const long long difference = static_cast<long long>(deviceSpeed) - kAxisSpeedOffset;
+  return difference < -2147483647LL ? -2147483647 : static_cast<int>(difference);
+}
+
+int AxisSliderOf(std::int32_t deviceSpeed) {
+  return Clamp(AxisTextValueOf(deviceSpeed), kAxisSliderMin, kAxisSliderMax);
+}
+
+std::int32_t AxisSpeedOfSlider(int position) {
+  return Clamp(position, kAxisSliderMin, kAxisSliderMax) + kAxisSpeedOffset;
+}
+
+}  // namespace sheet

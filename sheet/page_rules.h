@@ -1,0 +1,52 @@
+// The mappings behind the wheel, pointer and X/Y pages, and the system
+// settings that start-up brings into a known state. Portable: no Windows headers.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace sheet {
+
+// ---- wheel: lines per notch, or one screen page
+constexpr std::uint32_t kWheelPageScroll = 0xFFFFFFFFu;  // WHEEL_PAGESCROLL
+constexpr std::uint32_t kDefaultWheelLines = 3;
+// Start-up: 0 lines (no scrolling at all) becomes 3; any other value stays.
+bool WheelLinesNeedReset(std::uint32_t lines);
+// The list offers "1", "3", "6": index 0, 1, 2. -1 for any other count.
+int WheelListIndexOfLines(std::uint32_t lines);
+// Lines of list index 0..2, or 0 (no choice) for any other index.
+std::int32_t WheelLinesOfListIndex(int index);
+// Lines of a typed text: its first character "1", "3" or "6"; 0 otherwise.
+std::int32_t WheelLinesOfTypedText(const char* text);
+// A pending value the wheel page hands to the system: 1, 3, 6 or page scrolling (-1).
+bool IsWheelChoice(std::int32_t pending);
+
+// ---- pointer acceleration: (threshold 1, threshold 2, acceleration)
+using AccelerationTriple = std::array<int, 3>;
+constexpr std::array<AccelerationTriple, 4> kAccelerationPresets = {{{0, 0, 0}, {7, 0, 1}, {4, 12, 2}, {4, 6, 2}}};
+constexpr AccelerationTriple kAccelerationOff = {0, 0, 0};
+// The level codes of the four radios ("Null", "Langsam", "Mittel", "Hoch").
+constexpr int kFirstAccelerationLevel = 2;
+constexpr int kLastAccelerationLevel = 5;
+// Level code 2..5 of the preset equal to the triple, or 0 when it is none of them.
+int AccelerationLevelOf(const AccelerationTriple& triple);
+// The triple of level code 2..5; nullptr for any other value.
+const AccelerationTriple* AccelerationOfLevel(int level);
+
+// ---- pointer speed: the platform's 1..20
+constexpr int kPointerSpeedMin = 1;
+constexpr int kPointerSpeedMax = 20;
+
+// ---- X/Y sensor speeds: slider 0..15 stands for device speed 5..20
+constexpr int kAxisSliderMin = 0;
+constexpr int kAxisSliderMax = 15;
+constexpr int kAxisSpeedOffset = 5;
+// What the value text shows for a stored speed: the plain difference, even
+// outside the slider's range (the slider itself stands at its nearest end).
+int AxisTextValueOf(std::int32_t deviceSpeed);
+// Slider position for a stored speed, within the slider's range.
+int AxisSliderOf(std::int32_t deviceSpeed);
+// Device speed for a slider position (brought into the slider's range first).
+std::int32_t AxisSpeedOfSlider(int position);
+
+}  // namespace sheet
