@@ -9,13 +9,9 @@
 // A light touch on purpose: the skin is read and kept (per process), but no
 // window is painted differently; dialogs keep the platform's own look.
 //
-// The skin text is INI-like:
-//   ; comment
-//   [Dialog]
-//   Face=212,208,200
-//   Text=0,0,0
-// Anything unexpected (no sections, stray lines, bad colours, binary bytes) is
-// skipped, never fatal.
+// The skin text is INI-like (sections of key=value lines, ; comments); only
+// which sections exist matters here. Anything unexpected (no sections, stray
+// lines, binary bytes) is skipped, never fatal.
 #include <windows.h>
 
 #include <cctype>
@@ -33,19 +29,10 @@ struct NoCase {
 using Section = std::map<std::string, std::string, NoCase>;
 using Sections = std::map<std::string, Section, NoCase>;
 
-struct DialogColours {
-  COLORREF face = RGB(212, 208, 200);
-  COLORREF text = RGB(0, 0, 0);
-  COLORREF accent = RGB(0, 0, 128);
-  COLORREF highlight = RGB(255, 255, 255);
-  COLORREF shadow = RGB(128, 128, 128);
-};
-
 struct Skin {
   HINSTANCE instance = nullptr;
   bool loaded = false;
   Sections sections;
-  DialogColours dialog;
 };
 
 // One skin per process; each thread that shows dialogs makes its own calls.
@@ -89,46 +76,6 @@ Sections Parse(const char* data, std::size_t size) {
   return sections;
 }
 
-// "r,g,b" with each part 0..255; anything else leaves *colour alone.
-void ParseColour(const Section& section, const char* key, COLORREF* colour) {
-  auto it = section.find(key);
-  if (it == section.end()) return;
-  int parts[3];
-  int n = 0;
-  const std::string& v = it->second;
-  std::size_t i = 0;
-  while (n < 3) {
-    while (i < v.size() && v[i] == ' ') ++i;
-    if (i >= v.size() || !std::isdigit(static_cast<unsigned char>(v[i]))) return;
-    int value = 0;
-    while (i < v.size() && std::isdigit(static_cast<unsigned char>(v[i]))) {
-      value = value * 10 + (v[i] - '0');
-      if (value > 255) return;
-      ++i;
-    }
-    parts[n++] = value;
-    while (i < v.size() && v[i] == ' ') ++i;
-    if (n < 3) {
-      if (i >= v.size() || v[i] != ',') return;
-      ++i;
-    }
-  }
-  if (i != v.size()) return;
-  *colour = RGB(parts[0], parts[1], parts[2]);
-}
-
-DialogColours ColoursOf(const Sections& sections) {
-  DialogColours colours;
-  auto it = sections.find("Dialog");
-  if (it == sections.end()) return colours;
-  ParseColour(it->second, "Face", &colours.face);
-  ParseColour(it->second, "Text", &colours.text);
-  ParseColour(it->second, "Accent", &colours.accent);
-  ParseColour(it->second, "Highlight", &colours.highlight);
-  ParseColour(it->second, "Shadow", &colours.shadow);
-  return colours;
-}
-
 // Reads the resource; false when it is not there.
 bool ReadResource(HMODULE module, const char* name, const char* type, std::string* out) {
   HRSRC info = FindResourceA(module, name, type);
@@ -165,12 +112,10 @@ BOOL WINAPI SkinLoadFromResource(HINSTANCE module, const char* name, const char*
     std::string text;
     bool found = ReadResource(module, name, type, &text);
     Sections sections = found ? Parse(text.data(), text.size()) : Sections();
-    DialogColours colours = ColoursOf(sections);
     // Nothing in here throws: the swap exchanges pointers only.
     AcquireSRWLockExclusive(&g_lock);
     g_skin.loaded = found;
     g_skin.sections.swap(sections);
-    g_skin.dialog = colours;
     ReleaseSRWLockExclusive(&g_lock);
     return found ? TRUE : FALSE;
   } catch (...) {
