@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "bridge/device_channel_win.h"
+#include "bridge/maker_libs.h"
 #include "bridge/sys_command.h"
 #include "framework/WinApp.h"
 #include "res/identity.h"
@@ -12,7 +13,8 @@
 
 namespace app {
 
-CMainFrame::CMainFrame(settings::SettingsModel& settings) : m_settings(settings), m_pageButtons(settings) {}
+CMainFrame::CMainFrame(settings::SettingsModel& settings)
+    : m_settings(settings), m_pageMacro(settings, bridge::KeyHookSetTarget), m_pageButtons(settings) {}
 
 CMainFrame::~CMainFrame() {
   if (m_menuTray) ::DestroyMenu(m_menuTray);

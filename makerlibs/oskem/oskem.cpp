@@ -19,10 +19,24 @@ std::atomic<HWND> g_target{nullptr};
 // Which keys are down, as far as the hook saw. Touched only by the hook thread.
 bool g_down[256];
 
+// A low-level hook sees Shift, Ctrl and Alt by the side that was pressed; the
+// program records and names them by their generic codes.
+WPARAM ReportedCode(DWORD vk) {
+  switch (vk) {
+    case VK_LSHIFT: case VK_RSHIFT: return VK_SHIFT;
+    case VK_LCONTROL: case VK_RCONTROL: return VK_CONTROL;
+    case VK_LMENU: case VK_RMENU: return VK_MENU;
+    default: return vk;
+  }
+}
+
 LRESULT CALLBACK KeyProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION) {
     const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    const DWORD vk = info->vkCode & 0xFF;
+    // Held state by the reported code: one Shift, Ctrl or Alt press may reach
+    // the hook as both its generic and its side-specific code (Wine does so for
+    // the right-hand keys); it is still one key.
+    const WPARAM vk = ReportedCode(info->vkCode & 0xFF);
     if (wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN) {
       // One report per physical press: the auto-repeat of a held key is what a
       // user recording a macro does not mean. Synthesised keys (macro replay,
@@ -30,7 +44,7 @@ LRESULT CALLBACK KeyProc(int code, WPARAM wParam, LPARAM lParam) {
       if (!(info->flags & LLKHF_INJECTED) && !g_down[vk]) {
         g_down[vk] = true;
         HWND target = g_target.load();
-        if (target) PostMessageW(target, makerlibs::WM_HOOK_KEY, static_cast<WPARAM>(vk), 0);
+        if (target) PostMessageW(target, makerlibs::WM_HOOK_KEY, vk, 0);
       }
     } else if (wParam == WM_KEYUP || wParam == WM_SYSKEYUP) {
       // Any release clears, synthesised or not: should a physical release ever

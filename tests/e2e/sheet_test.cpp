@@ -13,6 +13,7 @@
 #include "res/resource.h"
 #include "tests/support/input_observer.h"
 #include "tests/support/program.h"
+#include "tests/support/sheet_driver.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;
@@ -21,10 +22,9 @@ namespace {
 
 const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
 const std::string kButtons = kRoot + "\\Setting For Key";
-// Ids of the sheet's own buttons.
-constexpr int kOkButton = IDOK;
-constexpr int kCancelButton = IDCANCEL;
-constexpr int kApplyButton = 0x3021;
+using e2e::kApplyButton;
+using e2e::kCancelButton;
+using e2e::kOkButton;
 
 int StoredDoubleClickTime() {
   std::string text;
@@ -43,23 +43,13 @@ class Sheet : public testing::Test {
 
   void StartAndOpen() {
     ASSERT_TRUE(program.StartAndWait());
-    ::PostMessageA(program.Frame(), WM_COMMAND, ID_CONFIGURATION, 0);
-    ASSERT_TRUE(PumpUntil([&] { return (sheet = ::FindWindowA(nullptr, res::kSheetCaption)) != nullptr; }));
-    ASSERT_TRUE(PumpUntil([&] { return CurrentPage() != nullptr; }));
-    PumpFor(300);
+    ASSERT_TRUE(driver.Open());
+    sheet = driver.Sheet();
   }
 
-  HWND CurrentPage() const { return reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
-  HWND Item(int id) const { return ::GetDlgItem(CurrentPage(), id); }
-
-  // A real click in the middle of a control, through X11.
-  void Click(HWND control) {
-    RECT rect{};
-    ::GetWindowRect(control, &rect);
-    Xdotool("mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
-            std::to_string((rect.top + rect.bottom) / 2) + " click 1");
-    PumpFor(300);
-  }
+  HWND CurrentPage() const { return driver.CurrentPage(); }
+  HWND Item(int id) const { return driver.Item(id); }
+  void Click(HWND control) { driver.Click(control); }
 
   // Chooses an entry of a function list as the list would report it.
   void Choose(int listId, int code) {
@@ -73,6 +63,7 @@ class Sheet : public testing::Test {
   }
 
   e2e::Program program;
+  e2e::SheetDriver driver{program};
   HWND sheet = nullptr;
 };
 
@@ -189,9 +180,8 @@ TEST_F(Sheet, TheDoubleClickTimeIsWrittenOnlyWhenTheSliderWasMoved) {
   ASSERT_TRUE(SheetClosed());
   EXPECT_EQ(StoredDoubleClickTime(), 1000);
 
-  ::PostMessageA(program.Frame(), WM_COMMAND, ID_CONFIGURATION, 0);
-  ASSERT_TRUE(PumpUntil([&] { return (sheet = ::FindWindowA(nullptr, res::kSheetCaption)) != nullptr; }));
-  ASSERT_TRUE(PumpUntil([&] { return CurrentPage() != nullptr; }));
+  ASSERT_TRUE(driver.Open());
+  sheet = driver.Sheet();
   ::SendMessageA(Item(IDC_DBLCLK_SLIDER), TBM_SETPOS, TRUE, 50);
   Click(::GetDlgItem(sheet, kOkButton));
   ASSERT_TRUE(SheetClosed());
