@@ -5,6 +5,7 @@
 #include "bridge/CMsgThread.h"
 #include "bridge/maker_libs.h"
 #include "framework/WinApp.h"
+#include "launcher/CHotButtonDlg.h"
 #include "settings/registry_store_win.h"
 #include "settings/settings_model.h"
 
@@ -24,7 +25,7 @@ class CDriverApp : public fw::WinApp {
   bridge::MakerHookLink m_hookLink;
   settings::SettingsModel m_settings{m_store, m_hookLink};
   // Declared after the settings, so destroyed before them: it stops the hooks that read them.
-  bridge::CMsgThread m_msgThread{m_settings};
+  bridge::CMsgThread m_msgThread{m_settings, [this] { launcher::OpenHotButton(m_store); }};
   HANDLE m_hMutex = nullptr;
 };
 

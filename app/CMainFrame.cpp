@@ -14,7 +14,10 @@
 namespace app {
 
 CMainFrame::CMainFrame(settings::SettingsModel& settings)
-    : m_settings(settings), m_pageMacro(settings, bridge::KeyHookSetTarget), m_pageButtons(settings) {}
+    : m_settings(settings),
+      m_pageMacro(settings, bridge::KeyHookSetTarget),
+      m_pageLauncher(settings),
+      m_pageButtons(settings) {}
 
 CMainFrame::~CMainFrame() {
   if (m_menuTray) ::DestroyMenu(m_menuTray);

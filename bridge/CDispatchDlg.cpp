@@ -15,7 +15,8 @@ namespace {
 constexpr UINT WM_DISPATCH_SHUTDOWN = WM_USER + 200;
 }  // namespace
 
-CDispatchDlg::CDispatchDlg(settings::SettingsModel& settings) : fw::Dialog(IDD_DISPATCH), m_settings(settings) {}
+CDispatchDlg::CDispatchDlg(settings::SettingsModel& settings, std::function<void()> openLauncher)
+    : fw::Dialog(IDD_DISPATCH), m_settings(settings), m_openLauncher(std::move(openLauncher)) {}
 
 // The shell object belongs to the worker thread's apartment: it is released in
 // OnDestroy there, never from the thread that destroys this object.
@@ -93,7 +94,10 @@ void CDispatchDlg::OnResolutionReport(int) {}
 
 void CDispatchDlg::Shell(actions::ShellAction action) { actions::PerformShellAction(action, m_pShellDispatch); }
 
-// The launcher popup is not part of this build yet: the request is accepted and ignored.
-void CDispatchDlg::OpenLauncher() {}
+// The popup runs modally here: its loop keeps dispatching this thread's
+// messages, so every other button keeps its function meanwhile.
+void CDispatchDlg::OpenLauncher() {
+  if (m_openLauncher) m_openLauncher();
+}
 
 }  // namespace bridge

@@ -6,6 +6,7 @@
 #include <shldisp.h>
 
 #include <atomic>
+#include <functional>
 
 #include "actions/executor_win.h"
 #include "framework/Dialog.h"
@@ -15,7 +16,8 @@ namespace bridge {
 
 class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
  public:
-  explicit CDispatchDlg(settings::SettingsModel& settings);
+  // openLauncher runs the Hot Button popup to its end (it lives above this layer).
+  CDispatchDlg(settings::SettingsModel& settings, std::function<void()> openLauncher);
   ~CDispatchDlg() override;
 
   // Asks the window, from any thread, to release what is held, destroy itself
@@ -45,6 +47,7 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   void OpenLauncher() override;
 
   settings::SettingsModel& m_settings;
+  std::function<void()> m_openLauncher;
   // Set by RequestShutdown: the private message is honoured only with it, so
   // no other program can switch the button functions off.
   std::atomic<bool> m_shutdownRequested{false};

@@ -10,7 +10,8 @@ namespace bridge {
 
 class CMsgThread : public fw::WinThread {
  public:
-  explicit CMsgThread(settings::SettingsModel& settings) : m_settings(settings), m_dispatchDlg(settings) {}
+  CMsgThread(settings::SettingsModel& settings, std::function<void()> openLauncher)
+      : m_settings(settings), m_dispatchDlg(settings, std::move(openLauncher)) {}
   // Runs when the application object is destroyed at process exit: stops the
   // keyboard hook, the mouse hook, closes the device library, and has the
   // dispatch window destroyed on its own thread.

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
+#include <shlwapi.h>
 
 namespace launcher {
 namespace {
@@ -11,6 +13,37 @@ bool IsExistingFile(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool Open(const char* file) {
+  return reinterpret_cast<INT_PTR>(::ShellExecuteA(nullptr, "open", file, "", nullptr, SW_SHOW)) > 32;
+}
+
+// Starts the present-day stand-in of a predefined program the system lacks.
+void StartFallback(const Fallback& fallback) {
+  switch (fallback.kind) {
+    case Fallback::Kind::None:
+      break;
+    case Fallback::Kind::Program:
+      Open(fallback.target);
+      break;
+    case Fallback::Kind::DefaultHandler: {
+      // The program itself, started plainly (a mail program to its inbox, a
+      // browser to its start page), rather than an empty link.
+      char program[MAX_PATH] = {};
+      DWORD size = MAX_PATH;
+      if (SUCCEEDED(::AssocQueryStringA(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, fallback.target, "open", program, &size)) &&
+          Open(program))
+        break;
+      Open((std::string(fallback.target) + ":").c_str());
+      break;
+    }
+    case Fallback::Kind::DocumentsFolder: {
+      char folder[MAX_PATH] = {};
+      if (SUCCEEDED(::SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder))) Open(folder);
+      break;
+    }
+  }
+}
+
 }  // namespace
 
 void PerformLaunch(const LaunchDecision& decision) {
@@ -18,7 +51,7 @@ void PerformLaunch(const LaunchDecision& decision) {
     case LaunchDecision::Kind::Nothing:
       break;
     case LaunchDecision::Kind::OpenPredefined:
-      ::ShellExecuteA(nullptr, "open", decision.target.c_str(), "", nullptr, SW_SHOW);
+      if (!Open(decision.target.c_str())) StartFallback(PredefinedOf(decision.slot).fallback);
       break;
     case LaunchDecision::Kind::StartFile: {
       // Quoted, so that a path with blanks ("C:\Program Files\...") is one

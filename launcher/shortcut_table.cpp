@@ -5,21 +5,26 @@
 namespace launcher {
 namespace {
 
+using FK = Fallback::Kind;
+constexpr Fallback kNoFallback = {FK::None, ""};
+
 // Index = slot - 1. The pairing of names and programs is the one users' stored
 // settings were made with, slots 6 and 7 included, so it must not be "corrected".
+// The listed program is always tried first; the stand-ins only serve where it
+// is gone from the system (the old mixer, mail and browser programs).
 constexpr std::array<Predefined, kSlotsPerPage> kPredefined = {{
-    {"Volume Control", 1013, "sndvol32.exe"},
-    {"Command Prompt", 155, "cmd.exe"},
-    {"Control Panel", 156, "control.exe"},
-    {"Magnifier", 157, "magnify.exe"},
-    {"Outlook Express", 158, "msimn.exe"},
-    {"MyDocument", 159, "USERINIT.exe"},
-    {"Internet Explorer", 160, "wupdmgr.exe"},
-    {"Notepad", 161, "notepad.exe"},
-    {"Calculator", 186, "calc.exe"},
+    {"Volume Control", 1013, "sndvol32.exe", {FK::Program, "sndvol.exe"}},
+    {"Command Prompt", 155, "cmd.exe", kNoFallback},
+    {"Control Panel", 156, "control.exe", kNoFallback},
+    {"Magnifier", 157, "magnify.exe", kNoFallback},
+    {"Outlook Express", 158, "msimn.exe", {FK::DefaultHandler, "mailto"}},
+    {"MyDocument", 159, "USERINIT.exe", {FK::DocumentsFolder, ""}},
+    {"Internet Explorer", 160, "wupdmgr.exe", {FK::DefaultHandler, "http"}},
+    {"Notepad", 161, "notepad.exe", kNoFallback},
+    {"Calculator", 186, "calc.exe", kNoFallback},
 }};
 
-constexpr Predefined kNoPredefined = {"", 0, ""};
+constexpr Predefined kNoPredefined = {"", 0, "", kNoFallback};
 
 bool IsPredefinedSlot(int slot) { return slot >= 1 && slot <= kSlotsPerPage; }
 
@@ -75,7 +80,7 @@ LaunchDecision DecideLaunch(int page, int index, const Table& texts,
   // Only the predefined page compares names; on the user's page a text that happens
   // to read "Calculator" is a command line like any other.
   if (page == 1 && HoldsOwnPredefinedName(slot, text)) {
-    return {LaunchDecision::Kind::OpenPredefined, PredefinedOf(slot).program};
+    return {LaunchDecision::Kind::OpenPredefined, PredefinedOf(slot).program, slot};
   }
   if (text.empty() || text == kBlankMarker) return {LaunchDecision::Kind::Nothing, {}};
   // A path with spaces that names an existing file is started whole; run as a
@@ -91,6 +96,12 @@ IconChoice PopupIconFor(int slot, const std::string& text) {
   }
   if (text == kBlankMarker) return {IconChoice::Kind::Resource, kUnassignedIcon, {}};
   if (text.empty()) return {IconChoice::Kind::None, 0, {}};
+  return {IconChoice::Kind::FromFile, 0, text};
+}
+
+IconChoice PreviewIconFor(const std::string& text) {
+  if (int icon = PredefinedIconForName(text)) return {IconChoice::Kind::Resource, icon, {}};
+  if (text.empty() || text == kBlankMarker) return {IconChoice::Kind::None, 0, {}};
   return {IconChoice::Kind::FromFile, 0, text};
 }
 

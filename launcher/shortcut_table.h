@@ -20,10 +20,22 @@ constexpr int kUnassignedIcon = 188;
 // Index 0 = slot 1. Single-byte (Windows-1252) texts.
 using Table = std::array<std::string, kSlotCount>;
 
+// What stands in for a predefined program that current Windows no longer has.
+struct Fallback {
+  enum class Kind {
+    None,             // the listed program is all there is
+    Program,          // target = program file opened through the shell
+    DefaultHandler,   // the program registered for the target protocol ("mailto", "http")
+    DocumentsFolder,  // the user's Documents folder
+  } kind;
+  const char* target;
+};
+
 struct Predefined {
   const char* name;     // the text stored in the slot
   int iconId;           // icon resource shown in the popup
   const char* program;  // file opened through the shell
+  Fallback fallback;    // started only when `program` cannot be
 };
 
 // The predefined program of slot 1..9; an empty row for any other slot.
@@ -54,11 +66,12 @@ int SlotOf(int page, int index);
 struct LaunchDecision {
   enum class Kind {
     Nothing,
-    OpenPredefined,  // target = program file name, opened with the shell verb "open"
+    OpenPredefined,  // target = program file name, opened with the shell verb "open"; slot = its slot
     StartFile,       // target = full path of an existing file, started as it is
     RunCommandLine,  // target = the stored text, run as a command line
   } kind;
   std::string target;
+  int slot = 0;
 };
 
 // What a click on entry `index` of launcher page `page` starts. isExistingFile is
@@ -78,5 +91,10 @@ struct IconChoice {
 
 // The icon the popup shows for slot 1..18 holding `text`.
 IconChoice PopupIconFor(int slot, const std::string& text);
+
+// The icon the settings page previews for a row holding `text`: a predefined
+// name's own icon in whichever row, the file's first icon for anything else,
+// none for an empty or blank row.
+IconChoice PreviewIconFor(const std::string& text);
 
 }  // namespace launcher

@@ -189,7 +189,7 @@ TEST(ShortcutTable, PredefinedNameOnUserPageRunsAsCommandLineWhenNoSuchFile) {
   EXPECT_EQ(files.asked.count("Calculator"), 1u);
 }
 
-TEST(ShortcutTable, PopupIconChoices) {
+TEST(ShortcutTable, PopupAndPreviewIconChoices) {
   struct Case {
     int slot;
     std::string text;
@@ -220,6 +220,40 @@ TEST(ShortcutTable, PopupIconChoices) {
       EXPECT_EQ(choice.file, c.file);
     }
   }
+  // The page previews a predefined name's icon in any row, and never icon 188.
+  struct Preview {
+    std::string text;
+    IconChoice::Kind kind;
+    int resourceId;
+  };
+  const Preview previews[] = {{"Notepad", IconChoice::Kind::Resource, 161},
+                              {"Volume Control", IconChoice::Kind::Resource, 1013},
+                              {"notepad", IconChoice::Kind::FromFile, 0},
+                              {" ", IconChoice::Kind::None, 0},
+                              {"", IconChoice::Kind::None, 0},
+                              {kSpacedPath, IconChoice::Kind::FromFile, 0}};
+  for (const Preview& p : previews) {
+    const IconChoice choice = launcher::PreviewIconFor(p.text);
+    EXPECT_EQ(choice.kind, p.kind) << p.text;
+    EXPECT_EQ(choice.resourceId, p.resourceId) << p.text;
+  }
+}
+
+TEST(ShortcutTable, OnlyTheProgramsGoneFromCurrentWindowsHaveAStandIn) {
+  using FK = launcher::Fallback::Kind;
+  const FK kinds[9] = {FK::Program, FK::None, FK::None, FK::None, FK::DefaultHandler,
+                       FK::DocumentsFolder, FK::DefaultHandler, FK::None, FK::None};
+  for (int slot = 1; slot <= 9; ++slot) EXPECT_EQ(launcher::PredefinedOf(slot).fallback.kind, kinds[slot - 1]) << slot;
+  EXPECT_STREQ(launcher::PredefinedOf(1).fallback.target, "sndvol.exe");
+  EXPECT_STREQ(launcher::PredefinedOf(5).fallback.target, "mailto");
+  EXPECT_STREQ(launcher::PredefinedOf(7).fallback.target, "http");
+  // The decision names the slot, so the launcher can find the stand-in.
+  FakeFiles files;
+  launcher::Table texts = launcher::DefaultTable();
+  const LaunchDecision decision = Decide(1, 7, texts, files);
+  EXPECT_EQ(decision.kind, Kind::OpenPredefined);
+  EXPECT_EQ(decision.target, "wupdmgr.exe");
+  EXPECT_EQ(decision.slot, 7);
 }
 
 }  // namespace

@@ -1,0 +1,113 @@
+#include "launcher/CHotButtonDlg.h"
+
+#include "launcher/launcher_icons_win.h"
+#include "launcher/shortcut_launch_win.h"
+#include "res/identity.h"
+#include "res/resource.h"
+#include "settings/schema.h"
+
+namespace launcher {
+namespace {
+// Slot k is control 1094 + k: 1095..1103 the predefined page, 1104..1112 the user's.
+int ControlOfSlot(int slot) { return IDC_POPUP_FIRST_SLOT - 1 + slot; }
+}  // namespace
+
+CHotButtonDlg::CHotButtonDlg(settings::SettingsStorage& storage, WheelPager& pager)
+    : fw::Dialog(IDD_LAUNCHER_POPUP), m_storage(storage), m_pager(pager) {}
+
+BOOL CHotButtonDlg::OnInitDialog() {
+  fw::Dialog::OnInitDialog();
+  // No stored position reads as 0, 0: the clamp puts the popup at the work area's top left.
+  const int x = m_storage.ReadRegDword(settings::kSectionMenuPos, settings::kValueMenuX).value_or(0);
+  const int y = m_storage.ReadRegDword(settings::kSectionMenuPos, settings::kValueMenuY).value_or(0);
+  ::SetWindowPos(m_hWnd, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE);
+  // A small caption with only the close box.
+  ::SetWindowLongA(m_hWnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    std::string& text = m_texts[static_cast<std::size_t>(slot - 1)];
+    text = m_storage.ReadRegString(settings::kSectionShortcut, settings::ShortcutValueName(slot));
+    fw::OwnedIcon& icon = m_icons[slot - 1];
+    LoadIconChoice(PopupIconFor(slot, text), icon);
+    ::SendDlgItemMessageA(m_hWnd, ControlOfSlot(slot), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+  }
+  ShowPage(1);
+  return TRUE;
+}
+
+void CHotButtonDlg::ShowPage(int page) {
+  if (page != 0 && page != 1) return;
+  const int shownFirst = page == 1 ? 1 : kSlotsPerPage + 1;
+  const int hiddenFirst = page == 1 ? kSlotsPerPage + 1 : 1;
+  for (int i = 0; i < kSlotsPerPage; ++i) ::ShowWindow(GetDlgItem(ControlOfSlot(hiddenFirst + i)), SW_HIDE);
+  for (int i = 0; i < kSlotsPerPage; ++i) ::ShowWindow(GetDlgItem(ControlOfSlot(shownFirst + i)), SW_SHOW);
+}
+
+BOOL CHotButtonDlg::PreTranslateMessage(MSG* msg) {
+  // Any notch, either direction, turns the page; the message goes on as usual.
+  if (msg->message == WM_MOUSEWHEEL && m_hWnd) ShowPage(m_pager.Next());
+  return fw::Dialog::PreTranslateMessage(msg);
+}
+
+BOOL CHotButtonDlg::OnCommand(WORD id, WORD code, HWND control) {
+  const int slot = id - (IDC_POPUP_FIRST_SLOT - 1);
+  if (code == STN_CLICKED && slot >= 1 && slot <= kSlotCount) {
+    LaunchShortcut(slot <= kSlotsPerPage ? 1 : 2, (slot - 1) % kSlotsPerPage + 1);
+    return TRUE;
+  }
+  return fw::Dialog::OnCommand(id, code, control);
+}
+
+void CHotButtonDlg::LaunchShortcut(int page, int index) {
+  LaunchSlot(page, index, m_texts);
+  OnOK();
+}
+
+void CHotButtonDlg::OnWindowPosChanging(WINDOWPOS* pos) {
+  if (!(pos->flags & SWP_NOMOVE)) {
+    int cx = pos->cx, cy = pos->cy;
+    if (pos->flags & SWP_NOSIZE) {
+      // The record's size is meaningless then (Wine leaves it 0 x 0): take the window's own.
+      RECT rect{};
+      ::GetWindowRect(m_hWnd, &rect);
+      cx = rect.right - rect.left;
+      cy = rect.bottom - rect.top;
+    }
+    RECT work{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const Point p = ClampToWorkArea(pos->x, pos->y, cx, cy, Rect{work.left, work.top, work.right, work.bottom});
+    pos->x = p.x;
+    pos->y = p.y;
+  }
+  Default();
+}
+
+BOOL CHotButtonDlg::DestroyWindow() {
+  // Every ending (a launch, Escape, Enter, the close box) stores where the popup stood.
+  if (m_hWnd) SaveMenuPos();
+  return fw::Dialog::DestroyWindow();
+}
+
+void CHotButtonDlg::SaveMenuPos() {
+  RECT rect{};
+  ::GetWindowRect(m_hWnd, &rect);
+  m_storage.WriteProfileInt(settings::kSectionMenuPos, settings::kValueMenuX, rect.left);
+  m_storage.WriteProfileInt(settings::kSectionMenuPos, settings::kValueMenuY, rect.top);
+}
+
+void CHotButtonDlg::PostNcDestroy() {
+  // The controls that showed them are gone: the icons taken from files go too.
+  for (fw::OwnedIcon& icon : m_icons) icon.Reset();
+}
+
+void OpenHotButton(settings::SettingsStorage& storage) {
+  // Also what keeps the release of the opening button from opening a second one.
+  if (::FindWindowA(nullptr, res::kPopupTitle)) return;
+  static WheelPager pager;  // the worker thread's, for the whole run
+  CHotButtonDlg popup(storage, pager);
+  popup.DoModal(nullptr);
+  // Let the program just started take the foreground.
+  ::SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, SPIF_SENDCHANGE);
+}
+
+}  // namespace launcher

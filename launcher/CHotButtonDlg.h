@@ -1,0 +1,48 @@
+// The "Hot Button" popup: a small always-on-top window with a 3 x 3 grid of
+// program icons on two pages, the predefined one and the user's; the wheel
+// turns the page, a click starts the program and closes the popup. It opens
+// where it was last closed and never leaves the work area. Runs modally on
+// the worker thread, so button functions keep working while it is open.
+#pragma once
+
+#include "framework/Dialog.h"
+#include "framework/OwnedIcon.h"
+#include "launcher/popup_rules.h"
+#include "launcher/shortcut_table.h"
+#include "settings/storage.h"
+
+namespace launcher {
+
+class CHotButtonDlg : public fw::Dialog {
+ public:
+  // pager: the page the next wheel message shows, kept for the whole run.
+  CHotButtonDlg(settings::SettingsStorage& storage, WheelPager& pager);
+
+  BOOL DestroyWindow() override;
+  BOOL PreTranslateMessage(MSG* msg) override;
+
+  // page 1 shows the predefined icons, page 0 the user's; other values nothing.
+  void ShowPage(int page);
+  // Starts slot (page 1..2, index 1..9) and closes the popup, whatever started.
+  void LaunchShortcut(int page, int index);
+
+ protected:
+  BOOL OnInitDialog() override;
+  BOOL OnCommand(WORD id, WORD code, HWND control) override;
+  void OnWindowPosChanging(WINDOWPOS* pos) override;
+  void PostNcDestroy() override;
+
+ private:
+  void SaveMenuPos();
+
+  settings::SettingsStorage& m_storage;
+  WheelPager& m_pager;
+  fw::OwnedIcon m_icons[kSlotCount];
+  Table m_texts;
+};
+
+// Opens the popup unless one is open (its title is its single-instance key),
+// runs it to its end, and lets the program the user started come forward.
+void OpenHotButton(settings::SettingsStorage& storage);
+
+}  // namespace launcher
