@@ -12,7 +12,8 @@
 
 namespace app {
 
-CMainFrame::CMainFrame(settings::SettingsModel& settings) : m_settings(settings), m_pageButtons(settings) {}
+CMainFrame::CMainFrame(settings::SettingsModel& settings)
+    : m_settings(settings), m_pageMouseXY(settings), m_pageButtons(settings) {}
 
 CMainFrame::~CMainFrame() {
   if (m_menuTray) ::DestroyMenu(m_menuTray);
