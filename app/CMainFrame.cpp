@@ -15,6 +15,7 @@ namespace app {
 
 CMainFrame::CMainFrame(settings::SettingsModel& settings)
     : m_settings(settings),
+      m_pageMouseXY(settings),
       m_pageMacro(settings, bridge::KeyHookSetTarget),
       m_pageLauncher(settings),
       m_pageButtons(settings) {}

@@ -94,6 +94,9 @@ LRESULT Wnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_WINDOWPOSCHANGING:
       OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lp));
       return 0;
+    case WM_HSCROLL:
+      OnHScroll(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
+      return 0;
     default:
       if (msg >= WM_USER && msg < 0xC000) return OnUserMessage(msg, wp, lp);
       return Default();
@@ -110,6 +113,7 @@ void Wnd::OnTimer(UINT_PTR) { Default(); }
 void Wnd::OnEndSession(BOOL) { Default(); }
 void Wnd::OnLButtonDblClk(UINT, POINT) { Default(); }
 void Wnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
+void Wnd::OnHScroll(UINT, UINT, HWND) { Default(); }
 LRESULT Wnd::OnUserMessage(UINT, WPARAM, LPARAM) { return Default(); }
 void Wnd::PostNcDestroy() {}
 

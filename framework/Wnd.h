@@ -45,6 +45,9 @@ class Wnd {
   virtual void OnEndSession(BOOL ending);
   virtual void OnLButtonDblClk(UINT flags, POINT point);
   virtual void OnWindowPosChanging(WINDOWPOS* pos);
+  // A trackbar or horizontal scroll bar moved: code is TB_*/SB_*, position
+  // only meaningful for the thumb codes, control null for the window's own bar.
+  virtual void OnHScroll(UINT code, UINT position, HWND control);
   // Messages from WM_USER up: the program's own numbers.
   virtual LRESULT OnUserMessage(UINT msg, WPARAM wp, LPARAM lp);
   // Runs after the window is gone (WM_NCDESTROY); frames delete themselves here.

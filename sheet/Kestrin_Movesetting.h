@@ -1,13 +1,34 @@
-// The "Bewegen" tab: pointer speed, acceleration and snap to the default button.
+// The "Bewegen" tab: pointer speed, one of four acceleration levels, and the
+// jump to the default button of new dialog boxes. Nothing is written before
+// Apply or OK; Apply always writes the speed and the jump, and the acceleration
+// when a level was chosen in this opening.
 #pragma once
 
+#include "framework/Controls.h"
 #include "framework/PropertyPage.h"
+#include "sheet/system_parameters_win.h"
 
 namespace sheet {
 
 class Kestrin_Movesetting : public fw::PropertyPage {
  public:
-  Kestrin_Movesetting();
+  explicit Kestrin_Movesetting(SystemParameters& system = PlatformSystemParameters());
+
+  BOOL PreTranslateMessage(MSG* msg) override;
+  BOOL OnApply() override;
+
+ protected:
+  BOOL OnInitDialog() override;
+  BOOL OnCommand(WORD id, WORD code, HWND control) override;
+  LRESULT OnControlNotify(NMHDR* header) override;
+  void OnHScroll(UINT code, UINT position, HWND control) override;
+
+ private:
+  SystemParameters& m_system;
+  // Level code (2..5) of the acceleration radio clicked in this opening, or 0.
+  // Only the radios set it, so a later slider or check-box change keeps it.
+  int m_nChosenLevel = 0;
+  fw::SliderCtrl m_speed;
 };
 
 }  // namespace sheet

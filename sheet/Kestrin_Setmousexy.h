@@ -1,13 +1,33 @@
-// The "X/Y-Achse" tab: the sensor's separate X and Y speeds.
+// The "X/Y-Achse" tab: the sensor's separate X and Y speeds. Each slider
+// (0..15) stands for a device speed 5 higher; Apply sends X then Y to the mouse
+// device and stores both.
 #pragma once
 
+#include "framework/Controls.h"
 #include "framework/PropertyPage.h"
+#include "settings/settings_model.h"
 
 namespace sheet {
 
 class Kestrin_Setmousexy : public fw::PropertyPage {
  public:
-  Kestrin_Setmousexy();
+  explicit Kestrin_Setmousexy(settings::SettingsModel& settings);
+
+  BOOL OnApply() override;
+
+ protected:
+  BOOL OnInitDialog() override;
+  LRESULT OnControlNotify(NMHDR* header) override;
+  void OnHScroll(UINT code, UINT position, HWND control) override;
+
+ private:
+  // Axis 0 = X, 1 = Y, or -1 for a control that is neither slider.
+  int AxisOfSlider(HWND control) const;
+  void ShowValue(int axis, int value);
+  void ShowSliderPosition(int axis);
+
+  settings::SettingsModel& m_settings;
+  fw::SliderCtrl m_sliders[2];
 };
 
 }  // namespace sheet

@@ -1,9 +1,108 @@
 #include "sheet/Kestrin_WheelSetting.h"
 
 #include "res/resource.h"
+#include "sheet/page_rules.h"
 
 namespace sheet {
+namespace {
+const char* const kListTexts[] = {"1", "3", "6"};
+// What the typed-text handler reads of the edit field.
+constexpr int kTypedTextMax = 9;
+}  // namespace
 
-Kestrin_WheelSetting::Kestrin_WheelSetting() : fw::PropertyPage(IDD_WHEEL) {}
+Kestrin_WheelSetting::Kestrin_WheelSetting(SystemParameters& system)
+    : fw::PropertyPage(IDD_WHEEL), m_system(system) {}
+
+BOOL Kestrin_WheelSetting::OnInitDialog() {
+  fw::PropertyPage::OnInitDialog();
+  m_lines.Attach(m_hWnd, IDC_WHEEL_LINES);
+  // Resource compilers differ in whether they keep a combo box's initial
+  // items (DLGINIT): the page fills its own list.
+  m_lines.ResetContent();
+  for (const char* text : kListTexts) m_lines.AddString(text);
+
+  const std::uint32_t lines = m_system.WheelScrollLines();
+  if (lines == kWheelPageScroll) {
+    m_lines.SetCurSel(-1);
+    m_nWheelValue = -1;
+    ShowLinesMode(false);
+    return TRUE;
+  }
+  int index = WheelListIndexOfLines(lines);
+  if (index < 0) {
+    // A count the list cannot show is replaced by the list's default at once.
+    index = WheelListIndexOfLines(kDefaultWheelLines);
+    m_system.SetWheelScrollLines(kDefaultWheelLines);
+  }
+  m_lines.SetCurSel(index);
+  m_nWheelValue = WheelLinesOfListIndex(index);
+  ShowLinesMode(true);
+  return TRUE;
+}
+
+void Kestrin_WheelSetting::ShowLinesMode(bool lines) {
+  ::CheckRadioButton(m_hWnd, IDC_WHEEL_LINES_RADIO, IDC_WHEEL_PAGE_RADIO,
+                     lines ? IDC_WHEEL_LINES_RADIO : IDC_WHEEL_PAGE_RADIO);
+  m_lines.EnableWindow(lines);
+}
+
+BOOL Kestrin_WheelSetting::OnCommand(WORD id, WORD code, HWND) {
+  if (id == IDC_WHEEL_LINES && code == CBN_SELCHANGE) {
+    OnListChoice();
+    return TRUE;
+  }
+  if (id == IDC_WHEEL_LINES && code == CBN_EDITCHANGE) {
+    OnTypedChoice();
+    return TRUE;
+  }
+  if (id == IDC_WHEEL_LINES_RADIO && code == BN_CLICKED) {
+    OnLinesRadio();
+    return TRUE;
+  }
+  if (id == IDC_WHEEL_PAGE_RADIO && code == BN_CLICKED) {
+    OnPageRadio();
+    return TRUE;
+  }
+  return FALSE;
+}
+
+void Kestrin_WheelSetting::OnListChoice() {
+  const std::int32_t lines = WheelLinesOfListIndex(m_lines.GetCurSel());
+  SetModified(TRUE);
+  if (lines == 0) return;
+  m_nWheelValue = lines;
+  m_system.SetWheelScrollLines(static_cast<std::uint32_t>(lines));
+}
+
+void Kestrin_WheelSetting::OnTypedChoice() {
+  char text[kTypedTextMax + 1] = {};
+  ::GetWindowTextA(m_lines.GetSafeHwnd(), text, sizeof text);
+  const std::int32_t lines = WheelLinesOfTypedText(text);
+  if (lines != 0) {
+    m_lines.SetCurSel(WheelListIndexOfLines(static_cast<std::uint32_t>(lines)));
+    m_nWheelValue = lines;
+  }
+  SetModified(TRUE);
+}
+
+void Kestrin_WheelSetting::OnLinesRadio() {
+  // Back from page scrolling the list has no selection: it offers the default
+  // count, so that what Apply writes is what the page shows.
+  if (m_lines.GetCurSel() < 0) m_lines.SetCurSel(WheelListIndexOfLines(kDefaultWheelLines));
+  m_nWheelValue = WheelLinesOfListIndex(m_lines.GetCurSel());
+  m_lines.EnableWindow(TRUE);
+  SetModified(TRUE);
+}
+
+void Kestrin_WheelSetting::OnPageRadio() {
+  m_nWheelValue = -1;
+  m_lines.EnableWindow(FALSE);
+  SetModified(TRUE);
+}
+
+BOOL Kestrin_WheelSetting::OnApply() {
+  if (IsWheelChoice(m_nWheelValue)) m_system.SetWheelScrollLines(static_cast<std::uint32_t>(m_nWheelValue));
+  return fw::PropertyPage::OnApply();
+}
 
 }  // namespace sheet

@@ -28,14 +28,6 @@ void SetWheelLines(UINT lines) {
   ::SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, lines, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
 }
 
-// Another process's change is read from where the system keeps it: a
-// process caches the values it has read once.
-int StoredSystemValue(const char* key, const char* name) {
-  std::string text;
-  if (!ReadUserString(std::string("Control Panel\\") + key, name, &text)) return -12345;
-  return std::atoi(text.c_str());
-}
-
 UINT WheelLines() { return static_cast<UINT>(StoredSystemValue("Desktop", "WheelScrollLines")); }
 
 void SetAcceleration(int a, int b, int c) {

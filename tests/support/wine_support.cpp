@@ -137,6 +137,12 @@ bool WriteUserString(const std::string& subKey, const std::string& name, const s
                            static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
+int StoredSystemValue(const std::string& key, const std::string& name) {
+  std::string text;
+  if (!ReadUserString("Control Panel\\" + key, name, &text)) return kNoStoredValue;
+  return std::atoi(text.c_str());
+}
+
 std::string ProgramFolder() {
   char path[MAX_PATH] = {};
   ::GetModuleFileNameA(nullptr, path, MAX_PATH);

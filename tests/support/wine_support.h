@@ -51,6 +51,12 @@ bool ReadUserDword(const std::string& subKey, const std::string& name, DWORD* va
 bool WriteUserDword(const std::string& subKey, const std::string& name, DWORD value);
 bool ReadUserString(const std::string& subKey, const std::string& name, std::string* value);
 bool WriteUserString(const std::string& subKey, const std::string& name, const std::string& value);
+// A system setting as the platform stores it for the user, under
+// HKEY_CURRENT_USER\Control Panel\<key> (for example "Mouse", "MouseSpeed"), or
+// kNoStoredValue. Another program's change is seen here: a process keeps the
+// system settings it has read once.
+constexpr int kNoStoredValue = -12345;
+int StoredSystemValue(const std::string& key, const std::string& name);
 
 // The folder of the running test program (where the program and its DLLs are built).
 std::string ProgramFolder();

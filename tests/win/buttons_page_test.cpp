@@ -12,7 +12,7 @@
 #include "settings/settings_model.h"
 #include "sheet/Kestrin_About.h"
 #include "sheet/Kestrin_ButtonSetting.h"
-#include "sheet/MyPropertySheet.h"
+#include "tests/support/sheet_runner.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;
@@ -21,19 +21,6 @@ namespace {
 
 const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
 const std::string kShortcutKey = kRoot + "\\Setting For ShortcutKey";
-
-// Runs a sheet with the given pages; `script` runs inside its modal loop once
-// the sheet is up, and must end it (OK or Cancel).
-std::function<void(HWND)> g_script;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD) {
-  ::KillTimer(nullptr, id);
-  HWND sheet = ::FindWindowA(nullptr, "Quorra Kestrin Software");
-  if (g_script && sheet) g_script(sheet);
-}
-
-void Press(HWND sheet, int button) { ::SendMessageA(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0); }
-HWND PageOf(HWND sheet) { return reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
 
 struct CountingHook : settings::HookLink {
   int tables = 0;
@@ -51,12 +38,7 @@ class ButtonsPage : public testing::Test {
   void TearDown() override { DeleteProgramSettings(); }
 
   void RunSheet(std::initializer_list<fw::PropertyPage*> pages, std::function<void(HWND)> script) {
-    g_script = std::move(script);
-    sheet::MyPropertySheet sheet("Quorra Kestrin Software", model);
-    for (fw::PropertyPage* page : pages) sheet.AddPage(page);
-    ::SetTimer(nullptr, 0, 200, RunScript);
-    sheet.DoModal();
-    g_script = nullptr;
+    testsupport::RunSheet(model, pages, std::move(script));
   }
 
   settings::RegistryStore store;
@@ -67,10 +49,10 @@ class ButtonsPage : public testing::Test {
 
 TEST_F(ButtonsPage, ApplyTakesTheListsIntoTheTableHandsItToTheHookOnceAndStoresIt) {
   RunSheet({&page}, [](HWND sheet) {
-    HWND pageWindow = PageOf(sheet);
+    HWND pageWindow = CurrentPageOf(sheet);
     ::SendMessageA(::GetDlgItem(pageWindow, IDC_FUNC_RIGHT), CB_SETCURSEL, 13, 0);
     ::SendMessageA(::GetDlgItem(pageWindow, IDC_FUNC_SIXTH), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    Press(sheet, PSBTN_OK);
+    PressSheetButton(sheet, PSBTN_OK);
   });
   EXPECT_EQ(model.Buttons(), (settings::ButtonTable{0, 1, 13, 3, 4, -1}));
   EXPECT_EQ(hook.tables, 1);
@@ -89,7 +71,7 @@ TEST_F(ButtonsPage, TheSheetsCommitStoresAllNonEmptyShortcutsWhenTheKeyExists) {
   table[17] = "C:\\Program Files\\Tool\\tool.exe";
   model.SetShortcuts(table);
   ASSERT_TRUE(WriteUserString(kShortcutKey, "ShortcutKey #2", "kept"));
-  RunSheet({&page}, [](HWND sheet) { Press(sheet, PSBTN_OK); });
+  RunSheet({&page}, [](HWND sheet) { PressSheetButton(sheet, PSBTN_OK); });
 
   std::string text;
   ASSERT_TRUE(ReadUserString(kShortcutKey, "ShortcutKey #1", &text));
@@ -105,7 +87,7 @@ TEST_F(ButtonsPage, TheSheetsCommitStoresAllNonEmptyShortcutsWhenTheKeyExists) {
 
 TEST_F(ButtonsPage, ListsArePureSelectionListsAndTheSixthNamesTheLauncherWithoutUmlaut) {
   RunSheet({&page}, [](HWND sheet) {
-    HWND pageWindow = PageOf(sheet);
+    HWND pageWindow = CurrentPageOf(sheet);
     for (int id : {IDC_FUNC_LEFT, IDC_FUNC_WHEEL, IDC_FUNC_RIGHT, IDC_FUNC_FOURTH, IDC_FUNC_FIFTH, IDC_FUNC_SIXTH}) {
       HWND list = ::GetDlgItem(pageWindow, id);
       EXPECT_EQ(::GetWindowLongA(list, GWL_STYLE) & 3, CBS_DROPDOWNLIST) << id;
@@ -116,29 +98,29 @@ TEST_F(ButtonsPage, ListsArePureSelectionListsAndTheSixthNamesTheLauncherWithout
     EXPECT_STREQ(text, "Hot-Button-Menu");
     ::SendMessageA(::GetDlgItem(pageWindow, IDC_FUNC_FIFTH), CB_GETLBTEXT, 47, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, "Hot-Button-Men\xfc ");
-    Press(sheet, PSBTN_CANCEL);
+    PressSheetButton(sheet, PSBTN_CANCEL);
   });
 }
 
 TEST_F(ButtonsPage, CancelCallsNoApplyAndAPageNeverShownIsNotAsked) {
   sheet::Kestrin_About about;
   model.SetButtonFunc(4, 9);
-  RunSheet({&about, &page}, [](HWND sheet) { Press(sheet, PSBTN_OK); });
+  RunSheet({&about, &page}, [](HWND sheet) { PressSheetButton(sheet, PSBTN_OK); });
   DWORD value = 0;
   EXPECT_FALSE(ReadUserDword(kRoot + "\\Setting For Key", "key4", &value)) << "the Buttons page was never shown";
-  RunSheet({&page}, [](HWND sheet) { Press(sheet, PSBTN_CANCEL); });
+  RunSheet({&page}, [](HWND sheet) { PressSheetButton(sheet, PSBTN_CANCEL); });
   EXPECT_FALSE(ReadUserDword(kRoot + "\\Setting For Key", "key4", &value));
   EXPECT_EQ(hook.tables, 0);
 }
 
 TEST_F(ButtonsPage, ClipOpensPlaysItsReactionFramesAndLetsClicksThroughToThePage) {
   RunSheet({&page}, [](HWND sheet) {
-    HWND clip = ::GetDlgItem(PageOf(sheet), IDC_DBLCLK_CLIP);
+    HWND clip = ::GetDlgItem(CurrentPageOf(sheet), IDC_DBLCLK_CLIP);
     EXPECT_TRUE(::SendMessageA(clip, ACM_OPENA, reinterpret_cast<WPARAM>(::GetModuleHandleA(nullptr)),
                                reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(IDR_DOUBLECLICK_CLIP))));
     EXPECT_TRUE(::SendMessageA(clip, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(15, 20)));
     EXPECT_EQ(::SendMessageA(clip, WM_NCHITTEST, 0, 0), HTTRANSPARENT);
-    Press(sheet, PSBTN_CANCEL);
+    PressSheetButton(sheet, PSBTN_CANCEL);
   });
 }
 

@@ -1,0 +1,27 @@
+// A configuration sheet run in the test's own process over the pages a test
+// gives it, so that the test can look at the pages and at what they wrote.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <initializer_list>
+
+#include "framework/PropertyPage.h"
+#include "settings/settings_model.h"
+
+namespace testsupport {
+
+// Runs the sheet modally; `script` runs inside its loop once the sheet is up
+// and should end it (OK or Cancel). A script that stops early (a failed
+// ASSERT) leaves the sheet open: it is cancelled then.
+void RunSheet(settings::SettingsModel& model, std::initializer_list<fw::PropertyPage*> pages,
+              std::function<void(HWND sheet)> script);
+
+HWND CurrentPageOf(HWND sheet);
+// PSBTN_OK, PSBTN_CANCEL, PSBTN_APPLYNOW.
+void PressSheetButton(HWND sheet, int button);
+// The sheet's own Apply button is enabled (some page is marked modified).
+bool ApplyEnabled(HWND sheet);
+
+}  // namespace testsupport
