@@ -15,6 +15,7 @@ namespace app {
 
 CMainFrame::CMainFrame(settings::SettingsModel& settings)
     : m_settings(settings),
+      m_msgTaskbarCreated(::RegisterWindowMessageA("TaskbarCreated")),
       m_pageMouseXY(settings),
       m_pageMacro(settings, bridge::KeyHookSetTarget),
       m_pageLauncher(settings),
@@ -127,6 +128,12 @@ LRESULT CMainFrame::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
     default:
       return Default();
   }
+}
+
+LRESULT CMainFrame::OnRegisteredMessage(UINT msg, WPARAM, LPARAM) {
+  if (msg != m_msgTaskbarCreated) return Default();
+  AddTrayIcon();
+  return 0;
 }
 
 void CMainFrame::OnTrayNotify(LPARAM mouseMessage) {

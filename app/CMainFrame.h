@@ -30,6 +30,9 @@ class CMainFrame : public fw::FrameWnd {
   void OnSysCommand(UINT command, LPARAM lp) override;
   void OnEndSession(BOOL ending) override;
   LRESULT OnUserMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // The shell announces a new taskbar (after Explorer restarted): the icons it
+  // had are gone, so the tray icon is added again.
+  LRESULT OnRegisteredMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
   void NormaliseSystemSettings();
@@ -40,6 +43,7 @@ class CMainFrame : public fw::FrameWnd {
   void Exit();
 
   settings::SettingsModel& m_settings;
+  const UINT m_msgTaskbarCreated;
   HMENU m_menuTray = nullptr;
   // Page objects in construction order; they outlive each opening of the sheet.
   sheet::Kestrin_About m_pageAbout;

@@ -99,6 +99,7 @@ LRESULT Wnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     default:
       if (msg >= WM_USER && msg < 0xC000) return OnUserMessage(msg, wp, lp);
+      if (msg >= 0xC000 && msg <= 0xFFFF) return OnRegisteredMessage(msg, wp, lp);
       return Default();
   }
 }
@@ -115,6 +116,7 @@ void Wnd::OnLButtonDblClk(UINT, POINT) { Default(); }
 void Wnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
 void Wnd::OnHScroll(UINT, UINT, HWND) { Default(); }
 LRESULT Wnd::OnUserMessage(UINT, WPARAM, LPARAM) { return Default(); }
+LRESULT Wnd::OnRegisteredMessage(UINT, WPARAM, LPARAM) { return Default(); }
 void Wnd::PostNcDestroy() {}
 
 BOOL PreTranslateThroughTree(MSG* msg) {

@@ -50,6 +50,9 @@ class Wnd {
   virtual void OnHScroll(UINT code, UINT position, HWND control);
   // Messages from WM_USER up: the program's own numbers.
   virtual LRESULT OnUserMessage(UINT msg, WPARAM wp, LPARAM lp);
+  // Messages numbered by RegisterWindowMessage (0xC000 up), such as the shell's
+  // "TaskbarCreated": their numbers are known only at run time.
+  virtual LRESULT OnRegisteredMessage(UINT msg, WPARAM wp, LPARAM lp);
   // Runs after the window is gone (WM_NCDESTROY); frames delete themselves here.
   virtual void PostNcDestroy();
 

@@ -1,6 +1,9 @@
 // The real program: one instance per logon, settings at start-up, the tray
 // frame's messages and the one exit path.
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <shellapi.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -181,6 +184,35 @@ TEST_F(Startup, TrayIconComesWithTheProgramAndGoesWithIt) {
   ASSERT_TRUE(PumpUntil([] { return TrayIcons().size() == 1; }));
   ASSERT_TRUE(program.Exit());
   EXPECT_TRUE(PumpUntil([] { return TrayIcons().empty(); }));
+}
+
+TEST_F(Startup, TrayIconComesBackWhenTheTaskbarIsCreatedAgain) {
+  e2e::Program program;
+  ASSERT_TRUE(program.StartAndWait());
+  ASSERT_TRUE(PumpUntil([] { return TrayIcons().size() == 1; }));
+  // A restarted taskbar knows no icons: the tray loses ours, as after an Explorer crash.
+  NOTIFYICONDATAA icon{};
+  icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  icon.hWnd = program.Frame();
+  icon.uID = res::kTrayIconId;
+  ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &icon));
+  ASSERT_TRUE(PumpUntil([] { return TrayIcons().empty(); }));
+
+  // The new taskbar announces itself to every top-level window, hidden ones included.
+  const UINT taskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
+  ::PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
+  ASSERT_TRUE(PumpUntil([] { return TrayIcons().size() == 1; }));
+  // An announcement while the icon is there adds no second one.
+  ::PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
+  PumpFor(1000);
+  EXPECT_EQ(TrayIcons().size(), 1u);
+  Screenshot("tray-after-taskbar-restart", RECT{0, 0, 240, 80});
+
+  // The icon that came back is the program's: its menu opens from it.
+  ClickAtCentre(TrayIcons()[0], "click 3");
+  EXPECT_TRUE(PumpUntil([&] { return VisibleMenuOf(program.ProcessId()) != nullptr; }));
+  Xdotool("key Escape");
+  EXPECT_TRUE(PumpUntil([&] { return VisibleMenuOf(program.ProcessId()) == nullptr; }));
 }
 
 TEST_F(Startup, RightClickOnTheTrayIconShowsItsMenuAndEscapeClosesIt) {

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <psapi.h>
+
 #include "res/identity.h"
 #include "framework/WinApp.h"
 #include "tests/support/wine_support.h"
@@ -107,6 +109,38 @@ int CountWindowsTitled(const char* title) {
   Search search{title, 0, nullptr, 0};
   ::EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
   return search.count;
+}
+
+DWORD ProcessOf(HWND hwnd) {
+  DWORD pid = 0;
+  if (hwnd) ::GetWindowThreadProcessId(hwnd, &pid);
+  return pid;
+}
+
+std::string ImagePathOf(DWORD pid) {
+  HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+  if (!process) return std::string();
+  char path[MAX_PATH] = {};
+  DWORD size = MAX_PATH;
+  const bool ok = ::QueryFullProcessImageNameA(process, 0, path, &size) != FALSE;
+  ::CloseHandle(process);
+  return ok ? std::string(path, size) : std::string();
+}
+
+std::vector<std::string> LoadedModules(DWORD pid) {
+  std::vector<std::string> paths;
+  HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+  if (!process) return paths;
+  HMODULE modules[512];
+  DWORD bytes = 0;
+  if (::EnumProcessModules(process, modules, sizeof modules, &bytes)) {
+    for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < 512; ++i) {
+      char path[MAX_PATH] = {};
+      if (::GetModuleFileNameExA(process, modules[i], path, MAX_PATH)) paths.emplace_back(path);
+    }
+  }
+  ::CloseHandle(process);
+  return paths;
 }
 
 void EndAllInstances() {

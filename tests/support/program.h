@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -48,5 +49,11 @@ std::string ProgramPath();
 void EndAllInstances();
 // Top-level windows with this exact title, any process.
 int CountWindowsTitled(const char* title);
+// The process that owns a window, 0 for none.
+DWORD ProcessOf(HWND hwnd);
+// Full path of a running process's program file; empty when it cannot be read.
+std::string ImagePathOf(DWORD pid);
+// Full paths of the modules (program and DLLs) loaded by a running process.
+std::vector<std::string> LoadedModules(DWORD pid);
 
 }  // namespace e2e

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -173,6 +174,46 @@ std::string UnixPath(const std::string& windowsPath) {
 
 bool Screenshot(const std::string& name) {
   return RunUnix("/usr/bin/import -window root " + UnixPath(OutputFolder()) + "/" + name + ".png", 20000);
+}
+
+bool Screenshot(const std::string& name, const RECT& area) {
+  const LONG right = std::min<LONG>(area.right, ::GetSystemMetrics(SM_CXSCREEN));
+  const LONG bottom = std::min<LONG>(area.bottom, ::GetSystemMetrics(SM_CYSCREEN));
+  const LONG left = std::max<LONG>(area.left, 0), top = std::max<LONG>(area.top, 0);
+  if (right <= left || bottom <= top) return false;
+  const std::string geometry = std::to_string(right - left) + "x" + std::to_string(bottom - top) + "+" +
+                               std::to_string(left) + "+" + std::to_string(top);
+  return RunUnix("/usr/bin/import -window root -crop " + geometry + " +repage " + UnixPath(OutputFolder()) + "/" +
+                     name + ".png",
+                 20000);
+}
+
+bool UseWineLightTheme(bool on) {
+  const char* key = "Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager";
+  if (!on) return WriteUserString(key, "ThemeActive", "0");
+  char windows[MAX_PATH] = {};
+  ::GetWindowsDirectoryA(windows, MAX_PATH);
+  const std::string style = std::string(windows) + "\\resources\\themes\\light\\light.msstyles";
+  if (::GetFileAttributesA(style.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+  return WriteUserString(key, "DllName", style) && WriteUserString(key, "ColorName", "NormalColor") &&
+         WriteUserString(key, "SizeName", "NormalSize") && WriteUserString(key, "ThemeActive", "1");
+}
+
+bool RunWindows(const std::string& commandLine, DWORD timeoutMs, DWORD* exitCode, const std::string& folder) {
+  std::vector<char> buffer(commandLine.begin(), commandLine.end());
+  buffer.push_back(0);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+    return false;
+  const bool ended =
+      PumpUntil([&] { return ::WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, timeoutMs);
+  if (ended && exitCode) ::GetExitCodeProcess(process.hProcess, exitCode);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  return ended;
 }
 
 bool RunUnix(const std::string& shellCommand, DWORD timeoutMs) {

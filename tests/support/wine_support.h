@@ -64,6 +64,11 @@ std::string ProgramFolder();
 std::string OutputFolder();
 // Saves a screenshot of the whole X display as <OutputFolder>/<name>.png.
 bool Screenshot(const std::string& name);
+// Saves the part of the display inside `area` (screen coordinates, cut to the screen).
+bool Screenshot(const std::string& name, const RECT& area);
+// Wine draws visual styles only with a theme: turns its built-in "Light" theme
+// on or off for the programs started afterwards (each reads it when it starts).
+bool UseWineLightTheme(bool on);
 // From a test's TearDown: a screenshot named after the test when it failed.
 void ScreenshotOnFailure(const std::string& prefix);
 // The file that the harness links \\.\Kiv_Device to (ZYFO_DEVICE_FILE), as a
@@ -80,6 +85,10 @@ std::string UnixPath(const std::string& windowsPath);
 bool RunUnix(const std::string& shellCommand, DWORD timeoutMs = 10000);
 // xdotool with the given arguments, e.g. Xdotool("click 9").
 bool Xdotool(const std::string& arguments);
+// Runs a Windows program and waits for it, pumping messages; true when it ended
+// within timeoutMs. Its exit code goes to *exitCode when given.
+bool RunWindows(const std::string& commandLine, DWORD timeoutMs, DWORD* exitCode = nullptr,
+                const std::string& folder = std::string());
 
 // A message-only window that records, in order, the messages between first and
 // last (inclusive) it receives, e.g. the reports of the hook libraries.

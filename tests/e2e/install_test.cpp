@@ -1,0 +1,383 @@
+// What a user installs: the per-user installer of this build run silently
+// (files, settings sections, autostart, Start-menu entry, Apps list, upgrade
+// over a running copy, uninstall), and the executable's own manifest and
+// version, with the sheet drawn in visual styles.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "launcher/shortcut_table.h"
+#include "res/identity.h"
+#include "res/version.h"
+#include "tests/support/program.h"
+#include "tests/support/sheet_driver.h"
+#include "tests/support/wine_support.h"
+
+using namespace testsupport;
+
+namespace {
+
+const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
+const std::string kShortcuts = kRoot + "\\Setting For ShortcutKey";
+const std::string kDpi = kRoot + "\\Setting For Dpi";
+const std::string kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const std::string kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Pelrand";
+const char* const kFiles[] = {"Pelrand.exe", "Varnel.dll", "Oskem.dll", "Fenwix.dll", "SkinMagic.dll"};
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+  return text;
+}
+
+std::string Folder(int csidl) {
+  char path[MAX_PATH] = {};
+  ::SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
+  return path;
+}
+
+// The user's programs folder, as the installer chooses it by default.
+std::string InstallDir() { return Folder(CSIDL_LOCAL_APPDATA) + "\\Programs\\Pelrand"; }
+std::string StartMenuEntry() { return Folder(CSIDL_PROGRAMS) + "\\Pelrand.lnk"; }
+bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string Value(const std::string& key, const std::string& name) {
+  std::string text;
+  return ReadUserString(key, name, &text) ? text : "<absent>";
+}
+
+std::string Shortcut(int slot) { return Value(kShortcuts, "ShortcutKey #" + std::to_string(slot)); }
+
+DWORD ValueCount(const std::string& subKey) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return 0xFFFF;
+  DWORD values = 0;
+  ::RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr,
+                     nullptr);
+  ::RegCloseKey(key);
+  return values;
+}
+
+// The program's process, found as the installer finds it: by the frame's title.
+DWORD RunningProgram() { return e2e::ProcessOf(::FindWindowA(nullptr, res::kFrameTitle)); }
+
+bool WaitForProgram(DWORD timeoutMs = 10000) {
+  return PumpUntil([] { return RunningProgram() != 0 && ::FindWindowA(nullptr, res::kDispatchTitle); }, timeoutMs);
+}
+
+bool ProcessEnded(DWORD pid) {
+  HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, pid);
+  if (!process) return true;
+  const bool ended = ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+  ::CloseHandle(process);
+  return ended;
+}
+
+// Starts a command line without waiting, from `folder`; the process id, or 0.
+DWORD StartProcess(const std::string& commandLine, const std::string& folder) {
+  std::vector<char> line(commandLine.begin(), commandLine.end());
+  line.push_back(0);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process))
+    return 0;
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  return process.dwProcessId;
+}
+
+FILETIME WriteTime(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  ::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+  return data.ftLastWriteTime;
+}
+
+class Installer : public testing::Test {
+ protected:
+  static std::string SetupPath() {
+#ifdef ZYFO_INSTALLER_NAME
+    return ProgramFolder() + "\\..\\installer\\" ZYFO_INSTALLER_NAME;
+#else
+    return std::string();
+#endif
+  }
+
+  static void SetUpTestSuite() {
+    // Nothing of an earlier run: no program, no settings, no installation.
+    e2e::EndAllInstances();
+    DeleteProgramSettings();
+    Uninstall();
+  }
+
+  void SetUp() override {
+    if (SetupPath().empty()) GTEST_SKIP() << "built without makensis: no installer";
+    ASSERT_TRUE(Exists(SetupPath())) << SetupPath();
+  }
+  void TearDown() override { ScreenshotOnFailure("installer"); }
+
+  // Runs the installer silently; true when it ended with status 0.
+  static bool Install(const std::string& options = std::string()) {
+    DWORD status = 1;
+    return RunWindows("\"" + SetupPath() + "\" /S " + options, 60000, &status) && status == 0;
+  }
+  // The installed state every test starts from, installed once when missing.
+  static void EnsureInstalled() {
+    if (!Exists(InstallDir() + "\\Uninstall.exe")) {
+      ASSERT_TRUE(Install());
+    }
+  }
+  // The uninstaller copies itself to TEMP and starts that copy: its own process
+  // ends at once, so the result is waited for, not the process.
+  static bool Uninstall() {
+    const std::string uninstaller = InstallDir() + "\\Uninstall.exe";
+    if (!Exists(uninstaller)) return true;
+    if (!RunWindows("\"" + uninstaller + "\" /S", 20000)) return false;
+    return PumpUntil([] { return !Exists(InstallDir()); }, 20000);
+  }
+};
+
+TEST_F(Installer, SilentInstallPlacesTheProgramItsSettingsAutostartAndEntriesAndStartsIt) {
+  ASSERT_FALSE(Exists(InstallDir()));
+  ASSERT_FALSE(UserKeyExists(kShortcuts));
+  ASSERT_TRUE(Install());
+
+  for (const char* file : kFiles) EXPECT_TRUE(Exists(InstallDir() + "\\" + file)) << file;
+  EXPECT_TRUE(Exists(InstallDir() + "\\Uninstall.exe"));
+  EXPECT_TRUE(Exists(StartMenuEntry()));
+
+  // The launcher's default table, exactly: the nine names, then a single space.
+  const launcher::Table defaults = launcher::DefaultTable();
+  for (int slot = 1; slot <= launcher::kSlotCount; ++slot) EXPECT_EQ(Shortcut(slot), defaults[slot - 1]) << slot;
+  EXPECT_EQ(Shortcut(9), "Calculator");
+  EXPECT_EQ(Shortcut(10), " ");
+  EXPECT_EQ(ValueCount(kShortcuts), 18u);
+  EXPECT_EQ(ValueCount(kDpi), 0u) << "the resolution section exists and is empty";
+
+  const std::string program = InstallDir() + "\\Pelrand.exe";
+  EXPECT_EQ(Value(kRunKey, "Pelrand"), "\"" + program + "\"");
+  EXPECT_EQ(Value(kUninstallKey, "DisplayName"), "Pelrand");
+  EXPECT_EQ(Value(kUninstallKey, "DisplayVersion"), ZYFO_VERSION_TEXT);
+  EXPECT_EQ(Value(kUninstallKey, "UninstallString"), "\"" + InstallDir() + "\\Uninstall.exe\"");
+  EXPECT_EQ(Value(kUninstallKey, "QuietUninstallString"), "\"" + InstallDir() + "\\Uninstall.exe\" /S");
+
+  // The installer starts what it installed.
+  ASSERT_TRUE(WaitForProgram());
+  EXPECT_EQ(Lower(e2e::ImagePathOf(RunningProgram())), Lower(program));
+}
+
+TEST_F(Installer, RunValueCommandLineStartsTheInstalledProgramWithItsTrayFrameAndLibraries) {
+  EnsureInstalled();
+  e2e::EndAllInstances();
+  ASSERT_EQ(RunningProgram(), 0u);
+  ASSERT_TRUE(PumpUntil([] { return TrayIcons().empty(); }));
+  const std::string command = Value(kRunKey, "Pelrand");
+  ASSERT_NE(command, "<absent>");
+
+  // As at logon: the command line alone, started from another folder.
+  const DWORD pid = StartProcess(command, Folder(CSIDL_PROFILE));
+  ASSERT_NE(pid, 0u);
+
+  ASSERT_TRUE(WaitForProgram());
+  EXPECT_EQ(RunningProgram(), pid);
+  EXPECT_TRUE(PumpUntil([] { return TrayIcons().size() == 1; }));
+  // The worker thread answers once the hooks are in: then all four libraries are loaded, from the installation.
+  DWORD_PTR answer = 0;
+  ASSERT_TRUE(::SendMessageTimeoutA(::FindWindowA(nullptr, res::kDispatchTitle), WM_NULL, 0, 0, SMTO_BLOCK, 10000,
+                                    &answer));
+  std::vector<std::string> modules = e2e::LoadedModules(pid);
+  for (std::string& m : modules) m = Lower(m);
+  for (const char* file : kFiles) {
+    const std::string path = Lower(InstallDir() + "\\" + file);
+    EXPECT_NE(std::find(modules.begin(), modules.end(), path), modules.end()) << file;
+  }
+}
+
+TEST_F(Installer, ReinstallOverTheRunningProgramReplacesItKeepsTheUsersShortcutsAndLeavesOneInstance) {
+  EnsureInstalled();
+  if (!RunningProgram()) StartProcess("\"" + InstallDir() + "\\Pelrand.exe\"", InstallDir());
+  ASSERT_TRUE(WaitForProgram());
+  const DWORD before = RunningProgram();
+
+  // The user's own choices, one slot emptied by hand, and a program file marked as old.
+  ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #3", "C:\\Tools\\my tool.exe"));
+  ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #10", "notepad.exe C:\\notes.txt"));
+  ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #11", ""));
+  ASSERT_TRUE(WriteUserDword(kDpi, "MouseDpi", 1600));
+  ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kShortcuts.c_str(), "ShortcutKey #5");
+  const std::string program = InstallDir() + "\\Pelrand.exe";
+  HANDLE file = ::CreateFileA(program.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  SYSTEMTIME old{2001, 1, 1, 1, 12, 0, 0, 0};
+  FILETIME oldTime{};
+  ::SystemTimeToFileTime(&old, &oldTime);
+  ASSERT_TRUE(::SetFileTime(file, nullptr, nullptr, &oldTime));
+  ::CloseHandle(file);
+
+  ASSERT_TRUE(Install());
+
+  EXPECT_TRUE(ProcessEnded(before)) << "the running copy was stopped";
+  const FILETIME newTime = WriteTime(program);
+  EXPECT_NE(::CompareFileTime(&oldTime, &newTime), 0) << "the program file was replaced";
+  ASSERT_TRUE(WaitForProgram());
+  PumpFor(1000);
+  EXPECT_EQ(e2e::CountWindowsTitled(res::kFrameTitle), 1);
+  EXPECT_NE(RunningProgram(), before);
+  EXPECT_EQ(Lower(e2e::ImagePathOf(RunningProgram())), Lower(program));
+
+  EXPECT_EQ(Shortcut(3), "C:\\Tools\\my tool.exe");
+  EXPECT_EQ(Shortcut(10), "notepad.exe C:\\notes.txt");
+  EXPECT_EQ(Shortcut(11), "");
+  EXPECT_EQ(Shortcut(5), "Outlook Express") << "a missing slot gets its default again";
+  EXPECT_EQ(Shortcut(1), "Volume Control");
+  DWORD dpi = 0;
+  EXPECT_TRUE(ReadUserDword(kDpi, "MouseDpi", &dpi));
+  EXPECT_EQ(dpi, 1600u);
+  EXPECT_NE(Value(kRunKey, "Pelrand"), "<absent>");
+}
+
+TEST_F(Installer, AutostartSwitchedOffRemovesTheRunValueAndNothingElse) {
+  EnsureInstalled();
+  ASSERT_NE(Value(kRunKey, "Pelrand"), "<absent>");
+  ASSERT_TRUE(Install("/NOAUTOSTART"));
+  EXPECT_EQ(Value(kRunKey, "Pelrand"), "<absent>");
+  EXPECT_TRUE(Exists(InstallDir() + "\\Pelrand.exe"));
+  EXPECT_TRUE(Exists(StartMenuEntry()));
+  EXPECT_TRUE(WaitForProgram());
+  // And back on for the next user of this installation.
+  ASSERT_TRUE(Install());
+  EXPECT_NE(Value(kRunKey, "Pelrand"), "<absent>");
+}
+
+TEST_F(Installer, SilentUninstallStopsAndRemovesTheProgramAutostartAndEntriesAndKeepsTheSettings) {
+  EnsureInstalled();
+  if (!RunningProgram()) StartProcess("\"" + InstallDir() + "\\Pelrand.exe\"", InstallDir());
+  ASSERT_TRUE(WaitForProgram());
+  const DWORD running = RunningProgram();
+  ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #12", "C:\\Games\\game.exe"));
+  ASSERT_NE(Value(kRunKey, "Pelrand"), "<absent>");
+  ASSERT_TRUE(Exists(StartMenuEntry()));
+  ASSERT_TRUE(UserKeyExists(kUninstallKey));
+
+  ASSERT_TRUE(Uninstall());
+
+  EXPECT_TRUE(PumpUntil([&] { return ProcessEnded(running); }));
+  for (const char* file : kFiles) EXPECT_FALSE(Exists(InstallDir() + "\\" + file)) << file;
+  EXPECT_FALSE(Exists(InstallDir()));
+  EXPECT_FALSE(Exists(StartMenuEntry()));
+  EXPECT_EQ(Value(kRunKey, "Pelrand"), "<absent>");
+  EXPECT_FALSE(UserKeyExists(kUninstallKey));
+  EXPECT_TRUE(PumpUntil([] { return TrayIcons().empty(); }));
+  EXPECT_EQ(Shortcut(12), "C:\\Games\\game.exe");
+  EXPECT_EQ(Shortcut(1), "Volume Control");
+  EXPECT_TRUE(UserKeyExists(kDpi));
+}
+
+// The executable as built: its resources, read back from the file.
+class Executable : public testing::Test {
+ protected:
+  void TearDown() override {
+    UseWineLightTheme(false);
+    ScreenshotOnFailure("executable");
+  }
+};
+
+std::string EmbeddedManifest(const std::string& path) {
+  HMODULE module = ::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (!module) return std::string();
+  std::string text;
+  if (HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24))) {
+    const char* data = static_cast<const char*>(::LockResource(::LoadResource(module, found)));
+    if (data) text.assign(data, ::SizeofResource(module, found));
+  }
+  ::FreeLibrary(module);
+  return text;
+}
+
+TEST_F(Executable, CarriesItsManifestAndVersion) {
+  const std::string manifest = EmbeddedManifest(e2e::ProgramPath());
+  ASSERT_FALSE(manifest.empty());
+  for (const char* needle :
+       {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", "level=\"asInvoker\"",
+        ">PerMonitorV2, PerMonitor</dpiAwareness>", ">true/pm</dpiAware>",
+        "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
+        "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"})
+    EXPECT_NE(manifest.find(needle), std::string::npos) << needle;
+
+  DWORD ignored = 0;
+  const DWORD size = ::GetFileVersionInfoSizeA(e2e::ProgramPath().c_str(), &ignored);
+  ASSERT_GT(size, 0u);
+  std::vector<char> info(size);
+  ASSERT_TRUE(::GetFileVersionInfoA(e2e::ProgramPath().c_str(), 0, size, info.data()));
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(::VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+  const DWORD high = MAKELONG(ZYFO_VERSION_MINOR, ZYFO_VERSION_MAJOR);
+  const DWORD low = MAKELONG(ZYFO_VERSION_BUILD, ZYFO_VERSION_PATCH);
+  EXPECT_EQ(fixed->dwFileVersionMS, high);
+  EXPECT_EQ(fixed->dwFileVersionLS, low);
+  EXPECT_EQ(fixed->dwProductVersionMS, high);
+  EXPECT_EQ(fixed->dwProductVersionLS, low);
+  char* text = nullptr;
+  ASSERT_TRUE(::VerQueryValueA(info.data(), "\\StringFileInfo\\040704E4\\ProductVersion",
+                               reinterpret_cast<void**>(&text), &length));
+  EXPECT_STREQ(text, "1.20.0.0");
+  ASSERT_TRUE(::VerQueryValueA(info.data(), "\\StringFileInfo\\040704E4\\OriginalFilename",
+                               reinterpret_cast<void**>(&text), &length));
+  EXPECT_STREQ(text, "Pelrand.exe");
+}
+
+// Children of `parent` reaching outside its client area.
+std::vector<int> ControlsOutside(HWND parent) {
+  RECT client{};
+  ::GetClientRect(parent, &client);
+  ::MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  std::vector<int> outside;
+  for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    if (!::IsWindowVisible(child)) continue;
+    RECT rect{};
+    ::GetWindowRect(child, &rect);
+    if (rect.left < client.left || rect.top < client.top || rect.right > client.right || rect.bottom > client.bottom)
+      outside.push_back(::GetDlgCtrlID(child));
+  }
+  return outside;
+}
+
+TEST_F(Executable, SheetUsesCommonControlsSixAndEveryPageFitsWithVisualStyles) {
+  e2e::EndAllInstances();
+  ASSERT_TRUE(UseWineLightTheme(true));
+  e2e::Program program;
+  ASSERT_TRUE(program.StartAndWait());
+  e2e::SheetDriver driver(program);
+  ASSERT_TRUE(driver.Open());
+
+  // Wine keeps version 6 of the common controls apart, in its side-by-side store:
+  // the program gets it through its manifest, this test program (without one) does not.
+  auto comctl = [](DWORD pid) {
+    for (const std::string& m : e2e::LoadedModules(pid))
+      if (Lower(m).find("comctl32.dll") != std::string::npos) return Lower(m);
+    return std::string();
+  };
+  EXPECT_NE(comctl(program.ProcessId()).find("winsxs"), std::string::npos) << comctl(program.ProcessId());
+  EXPECT_EQ(comctl(::GetCurrentProcessId()).find("winsxs"), std::string::npos) << comctl(::GetCurrentProcessId());
+
+  RECT sheetRect{};
+  ::GetWindowRect(driver.Sheet(), &sheetRect);
+  for (int tab = 0; tab < 7; ++tab) {
+    ASSERT_TRUE(driver.ShowTab(tab));
+    EXPECT_EQ(ControlsOutside(driver.CurrentPage()), std::vector<int>()) << "tab " << tab + 1;
+    EXPECT_EQ(ControlsOutside(driver.Sheet()), std::vector<int>()) << "tab " << tab + 1;
+    Screenshot("styled-sheet-tab-" + std::to_string(tab + 1), sheetRect);
+  }
+  ::PostMessageA(driver.Sheet(), WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(driver.WaitClosed());
+}
+
+}  // namespace
