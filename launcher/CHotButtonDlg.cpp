@@ -20,9 +20,10 @@ BOOL CHotButtonDlg::OnInitDialog() {
   // No stored position reads as 0, 0: the clamp puts the popup at the work area's top left.
   const int x = m_storage.ReadRegDword(settings::kSectionMenuPos, settings::kValueMenuX).value_or(0);
   const int y = m_storage.ReadRegDword(settings::kSectionMenuPos, settings::kValueMenuY).value_or(0);
-  ::SetWindowPos(m_hWnd, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE);
-  // A small caption with only the close box.
+  // A small caption with only the close box. The frame is cached: without
+  // SWP_FRAMECHANGED the strip the taller caption had stays unpainted.
   ::SetWindowLongA(m_hWnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+  ::SetWindowPos(m_hWnd, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE | SWP_FRAMECHANGED);
 
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     std::string& text = m_texts[static_cast<std::size_t>(slot - 1)];
