@@ -84,6 +84,8 @@ LRESULT CDispatchDlg::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
 }
 
 void CDispatchDlg::OnButtonEvent(int eventCode, actions::Notification notification) {
+  // A backlog of events must not hold up exit, nor press keys nobody releases after it.
+  if (m_shutdownRequested.load()) return;
   // The tables are read at the moment the event arrives; the main thread may
   // be changing them meanwhile.
   m_executor.OnButtonEvent(eventCode, notification, m_settings.Buttons(), m_settings.Macros());

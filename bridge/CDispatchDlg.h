@@ -20,9 +20,14 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   CDispatchDlg(settings::SettingsModel& settings, std::function<void()> openLauncher);
   ~CDispatchDlg() override;
 
+  // Exit has begun (any thread): button events still queued are not performed.
+  void BeginShutdown() { m_shutdownRequested.store(true); }
   // Asks the window, from any thread, to release what is held, destroy itself
   // and end its thread's loop. Only this program can make the request.
   BOOL RequestShutdown();
+  // Lets go of what the button functions hold, from any thread: for an exit
+  // that cannot wait for the worker thread any longer.
+  void ReleaseHeld() { m_executor.ReleaseHeld(); }
 
   // The shell's automation object; null until initialisation, or when it could not be created.
   IShellDispatch* m_pShellDispatch = nullptr;
@@ -48,8 +53,8 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
 
   settings::SettingsModel& m_settings;
   std::function<void()> m_openLauncher;
-  // Set by RequestShutdown: the private message is honoured only with it, so
-  // no other program can switch the button functions off.
+  // Set when exit begins: the private message is honoured only with it, so no
+  // other program can switch the button functions off.
   std::atomic<bool> m_shutdownRequested{false};
   actions::SystemInput m_input;
   actions::Executor m_executor{m_input, *this};

@@ -45,6 +45,8 @@ int main() {
     observer.Clear();
     LARGE_INTEGER posted;
     ::QueryPerformanceCounter(&posted);
+    // The press of a one-shot function sends nothing; the release sends it all.
+    ::PostMessageA(dispatch, makerlibs::WM_MOUSEBTN_DOWN, 0, 14);
     ::PostMessageA(dispatch, makerlibs::WM_MOUSEBTN_UP, 0, 14);
     if (!PumpUntil([&] { return observer.Injected().size() >= 4; }, 2000)) {
       std::printf("bench_latency: event %d produced no complete shortcut\n", i);
