@@ -26,7 +26,6 @@ class ResolutionIndicator {
   // The picture's time is up: the saved pixels go back, and the windows under
   // them repaint, since any of them may have changed since they were saved.
   void Hide();
-  bool Showing() const { return m_saved != nullptr; }
 
  private:
   struct BitmapDeleter {

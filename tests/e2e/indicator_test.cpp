@@ -153,7 +153,8 @@ Pixels PictureOverPattern(int bitmapId, int left, int phase) {
 }
 
 testing::AssertionResult SamePixels(const Pixels& actual, const Pixels& expected, int width) {
-  if (expected.empty() || actual.size() != expected.size()) return testing::AssertionFailure() << "no picture to compare";
+  if (expected.empty() || actual.size() != expected.size())
+    return testing::AssertionFailure() << "no picture to compare";
   int wrong = 0;
   std::ostringstream first;
   for (size_t i = 0; i < actual.size(); ++i) {
@@ -415,18 +416,16 @@ TEST_F(Indicator, PictureSitsLeftOfATaskbarDockedAtTheRight) {
   const ULONGLONG start = ::GetTickCount64();
   Report(44);
   // From 800 to the screen's edge: the picture at 824..900, the window around it.
-  const int left = 800;
-  Pixels expected = Pattern(left, 0, m_screenWidth - left, kBlockHeight, window.phase());
+  const int left = 800, width = m_screenWidth - left;
+  Pixels expected = Pattern(left, 0, width, kBlockHeight, window.phase());
   const Pixels picture = PictureOverPattern(IDB_DPI_1600, 824, window.phase());
   for (int y = 0; y < kBlockHeight; ++y)
     for (int x = 0; x < kBlockWidth; ++x)
-      expected[static_cast<size_t>(y) * (m_screenWidth - left) + 824 - left + x] = picture[static_cast<size_t>(y) * kBlockWidth + x];
-  EXPECT_TRUE(Within(start, 100, [&] {
-    return SamePixels(Grab(left, 0, m_screenWidth - left, kBlockHeight), expected, m_screenWidth - left);
-  }));
+      expected[static_cast<size_t>(y) * width + 824 - left + x] = picture[static_cast<size_t>(y) * kBlockWidth + x];
+  EXPECT_TRUE(Within(start, 100, [&] { return SamePixels(Grab(left, 0, width, kBlockHeight), expected, width); }));
   PumpUntilMs(start, 400);
-  EXPECT_TRUE(SamePixels(Grab(left, 0, m_screenWidth - left, kBlockHeight),
-                         Pattern(left, 0, m_screenWidth - left, kBlockHeight, window.phase()), m_screenWidth - left));
+  const Pixels window900 = Pattern(left, 0, width, kBlockHeight, window.phase());
+  EXPECT_TRUE(SamePixels(Grab(left, 0, width, kBlockHeight), window900, width)) << "gone at 400 ms";
   ASSERT_TRUE(program.Exit());
   restore.pending = false;
   ASSERT_TRUE(SetWorkAreaRight(-1));
