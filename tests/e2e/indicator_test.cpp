@@ -424,8 +424,8 @@ TEST_F(Indicator, PictureSitsLeftOfATaskbarDockedAtTheRight) {
       expected[static_cast<size_t>(y) * width + 824 - left + x] = picture[static_cast<size_t>(y) * kBlockWidth + x];
   EXPECT_TRUE(Within(start, 100, [&] { return SamePixels(Grab(left, 0, width, kBlockHeight), expected, width); }));
   PumpUntilMs(start, 400);
-  const Pixels window900 = Pattern(left, 0, width, kBlockHeight, window.phase());
-  EXPECT_TRUE(SamePixels(Grab(left, 0, width, kBlockHeight), window900, width)) << "gone at 400 ms";
+  const Pixels windowOnly = Pattern(left, 0, width, kBlockHeight, window.phase());
+  EXPECT_TRUE(SamePixels(Grab(left, 0, width, kBlockHeight), windowOnly, width)) << "gone at 400 ms";
   ASSERT_TRUE(program.Exit());
   restore.pending = false;
   ASSERT_TRUE(SetWorkAreaRight(-1));
