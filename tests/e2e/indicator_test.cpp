@@ -4,12 +4,8 @@
 // GDI and compared with the program's own pictures.
 #include <gtest/gtest.h>
 
-#include <winternl.h>
-
-#include <cstdint>
 #include <cstdio>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,6 +13,7 @@
 #include "res/identity.h"
 #include "res/resource.h"
 #include "tests/support/program.h"
+#include "tests/support/screen_pixels.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;
@@ -27,192 +24,18 @@ const std::string kDpiKey = "Software\\Trovane Mouse\\Pelrand\\Setting For Dpi";
 constexpr int kBlockWidth = 76;
 constexpr int kBlockHeight = 98;
 
-using Pixels = std::vector<std::uint32_t>;  // 0x00RRGGBB, rows top-down
-
-// A known picture for every screen pixel; `phase` gives another one.
-std::uint32_t PatternAt(int x, int y, int phase) {
-  const std::uint32_t r = (x * 5 + phase * 97) & 0xFF, g = (y * 3 + phase * 41) & 0xFF, b = ((x + y) * 7) & 0xFF;
-  return r << 16 | g << 8 | b;
-}
-
-// A topmost window over the whole screen that paints the pattern, so that the
-// corner under the resolution picture holds known pixels.
-class PatternWindow {
- public:
-  PatternWindow() {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "ZyfoPatternWindow";
-    ::RegisterClassA(&wc);
-    m_width = ::GetSystemMetrics(SM_CXSCREEN);
-    m_height = ::GetSystemMetrics(SM_CYSCREEN);
-    Fill();
-    m_hwnd = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "Zyfo pattern", WS_POPUP | WS_VISIBLE, 0, 0, m_width,
-                               m_height, nullptr, nullptr, wc.hInstance, this);
-    ::SetForegroundWindow(m_hwnd);
-    ::UpdateWindow(m_hwnd);
-    PumpFor(300);
-  }
-  ~PatternWindow() { ::DestroyWindow(m_hwnd); }
-  PatternWindow(const PatternWindow&) = delete;
-  PatternWindow& operator=(const PatternWindow&) = delete;
-
-  HWND hwnd() const { return m_hwnd; }
-  int phase() const { return m_phase; }
-  // Paints another pattern at once, as a window that updates its content.
-  void Repaint(int phase) {
-    m_phase = phase;
-    Fill();
-    ::InvalidateRect(m_hwnd, nullptr, FALSE);
-    ::UpdateWindow(m_hwnd);
-  }
-
- private:
-  void Fill() {
-    m_bits.resize(static_cast<size_t>(m_width) * m_height);
-    for (int y = 0; y < m_height; ++y)
-      for (int x = 0; x < m_width; ++x) m_bits[static_cast<size_t>(y) * m_width + x] = PatternAt(x, y, m_phase);
-  }
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE)
-      ::SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
-    auto* self = reinterpret_cast<PatternWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (msg == WM_ERASEBKGND) return 1;
-    if (msg == WM_PAINT && self) {
-      PAINTSTRUCT paint;
-      HDC dc = ::BeginPaint(hwnd, &paint);
-      BITMAPINFO info{};
-      info.bmiHeader = {sizeof(BITMAPINFOHEADER), self->m_width, -self->m_height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-      ::SetDIBitsToDevice(dc, 0, 0, self->m_width, self->m_height, 0, 0, 0, self->m_height, self->m_bits.data(), &info,
-                          DIB_RGB_COLORS);
-      ::EndPaint(hwnd, &paint);
-      return 0;
-    }
-    return ::DefWindowProcA(hwnd, msg, wp, lp);
-  }
-
-  HWND m_hwnd = nullptr;
-  int m_width = 0;
-  int m_height = 0;
-  int m_phase = 0;
-  Pixels m_bits;
-};
-
-// What the screen shows in the rectangle, read like any screen grabber.
-Pixels Grab(int left, int top, int width, int height) {
-  Pixels pixels(static_cast<size_t>(width) * height);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  HDC screen = ::GetDC(nullptr);
-  HDC memory = ::CreateCompatibleDC(screen);
-  void* bits = nullptr;
-  HBITMAP dib = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = ::SelectObject(memory, dib);
-  ::BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
-  ::GdiFlush();
-  const auto* source = static_cast<const std::uint32_t*>(bits);
-  for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = source[i] & 0xFFFFFF;
-  ::SelectObject(memory, old);
-  ::DeleteObject(dib);
-  ::DeleteDC(memory);
-  ::ReleaseDC(nullptr, screen);
-  return pixels;
-}
-
-// The pattern window's pixels in the rectangle.
-Pixels Pattern(int left, int top, int width, int height, int phase) {
-  Pixels pixels;
-  for (int y = top; y < top + height; ++y)
-    for (int x = left; x < left + width; ++x) pixels.push_back(PatternAt(x, y, phase));
-  return pixels;
-}
-
 // The block at `left` as it should look with the picture `bitmapId` (from the
 // resources this test program shares with the program) over the pattern: the
 // 400 picture is one row shorter than the block.
 Pixels PictureOverPattern(int bitmapId, int left, int phase) {
   Pixels block = Pattern(left, 0, kBlockWidth, kBlockHeight, phase);
-  auto picture = static_cast<HBITMAP>(
-      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  if (!picture) return {};
-  BITMAP size{};
-  ::GetObjectA(picture, sizeof size, &size);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.bmWidth, -size.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  Pixels bits(static_cast<size_t>(size.bmWidth) * size.bmHeight);
-  HDC screen = ::GetDC(nullptr);
-  ::GetDIBits(screen, picture, 0, size.bmHeight, bits.data(), &info, DIB_RGB_COLORS);
-  ::ReleaseDC(nullptr, screen);
-  ::DeleteObject(picture);
-  for (int y = 0; y < size.bmHeight && y < kBlockHeight; ++y)
-    for (int x = 0; x < size.bmWidth && x < kBlockWidth; ++x)
-      block[static_cast<size_t>(y) * kBlockWidth + x] = bits[static_cast<size_t>(y) * size.bmWidth + x] & 0xFFFFFF;
+  int width = 0, height = 0;
+  const Pixels picture = BitmapPixels(::GetModuleHandleA(nullptr), bitmapId, &width, &height);
+  if (picture.empty()) return {};
+  for (int y = 0; y < height && y < kBlockHeight; ++y)
+    for (int x = 0; x < width && x < kBlockWidth; ++x)
+      block[static_cast<size_t>(y) * kBlockWidth + x] = picture[static_cast<size_t>(y) * width + x];
   return block;
-}
-
-testing::AssertionResult SamePixels(const Pixels& actual, const Pixels& expected, int width) {
-  if (expected.empty() || actual.size() != expected.size())
-    return testing::AssertionFailure() << "no picture to compare";
-  int wrong = 0;
-  std::ostringstream first;
-  for (size_t i = 0; i < actual.size(); ++i) {
-    if (actual[i] == expected[i]) continue;
-    if (wrong++ == 0)
-      first << std::hex << "first at " << std::dec << i % width << "," << i / width << ": 0x" << std::hex << actual[i]
-            << " instead of 0x" << expected[i];
-  }
-  if (wrong == 0) return testing::AssertionSuccess();
-  return testing::AssertionFailure() << wrong << " of " << actual.size() << " pixels differ, " << first.str();
-}
-
-int CountTopLevelWindows(DWORD pid) {
-  struct Count {
-    DWORD pid;
-    int n;
-  } count{pid, 0};
-  ::EnumWindows(
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* c = reinterpret_cast<Count*>(lp);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(hwnd, &owner);
-        if (!c->pid || owner == c->pid) ++c->n;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
-  return count.n;
-}
-
-// GDI objects that a process holds. Wine 8 answers 0 to GetGuiResources but keeps
-// each process's GDI handle table where Windows keeps it, at the process
-// environment block's GdiSharedHandleTable (offset 0xF8 on x64): 65536 entries
-// of 24 bytes, and an entry whose type byte (offset 14) is not 0 is in use.
-int GdiObjectCount(DWORD pid) {
-  HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
-  if (!process) return -1;
-  int count = static_cast<int>(::GetGuiResources(process, GR_GDIOBJECTS));
-  if (count == 0) {
-    count = -1;
-    using QueryFn = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
-    auto query = reinterpret_cast<QueryFn>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
-    PROCESS_BASIC_INFORMATION basic{};
-    std::uint64_t table = 0;
-    if (query && query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) == 0 &&
-        ::ReadProcessMemory(process, static_cast<char*>(static_cast<void*>(basic.PebBaseAddress)) + 0xF8, &table,
-                            sizeof table, nullptr) &&
-        table) {
-      constexpr size_t kEntries = 0x10000, kEntrySize = 24;
-      std::vector<unsigned char> entries(kEntries * kEntrySize);
-      if (::ReadProcessMemory(process, reinterpret_cast<void*>(table), entries.data(), entries.size(), nullptr)) {
-        count = 0;
-        for (size_t i = 0; i < kEntries; ++i) count += entries[i * kEntrySize + 14] != 0 ? 1 : 0;
-      }
-    }
-  }
-  ::CloseHandle(process);
-  return count;
 }
 
 // The right edge of the work area that a program started now gets, as it sees it.
