@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "actions/executor_win.h"
+#include "actions/resolution_indicator_win.h"
 #include "framework/Dialog.h"
 #include "settings/settings_model.h"
 
@@ -45,7 +46,8 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
  private:
   // A button event: the function of the button, looked up afresh each time.
   void OnButtonEvent(int eventCode, actions::Notification notification);
-  // The mouse stepped its resolution (level 0..3).
+  // The mouse stepped its resolution (level 0..3): its picture for a moment,
+  // and the resolution recorded.
   void OnResolutionReport(int level);
 
   void Shell(actions::ShellAction action) override;
@@ -58,6 +60,7 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   std::atomic<bool> m_shutdownRequested{false};
   actions::SystemInput m_input;
   actions::Executor m_executor{m_input, *this};
+  actions::ResolutionIndicator m_indicator;
 };
 
 }  // namespace bridge
