@@ -12,6 +12,7 @@
 #include <string>
 
 #include "launcher/shortcut_table.h"
+#include "makerlibs/include/maker_contract.h"
 #include "res/identity.h"
 #include "res/resource.h"
 #include "tests/support/handle_probe.h"
@@ -186,7 +187,9 @@ TEST_F(Launcher, OpeningAndClosingThePopupTwoHundredTimesLeavesNoWindowOrIconBeh
   ASSERT_TRUE(WriteUserDword(kRoot + "\\Setting For Key", "key5", 47));  // the sixth slot, posted from here
   ASSERT_TRUE(program.StartAndWait());
   const auto cycle = [&] {
-    ::PostMessageA(program.Dispatch(), 1125, 0, 13);
+    // The release comes while the popup is open: it finds it and opens nothing.
+    ::PostMessageA(program.Dispatch(), makerlibs::WM_MOUSEBTN_DOWN, 0, 13);
+    ::PostMessageA(program.Dispatch(), makerlibs::WM_MOUSEBTN_UP, 0, 13);
     HWND popup = nullptr;
     PumpUntil([&] { return (popup = OwnWindow(program, res::kPopupTitle)) != nullptr; }, 3000);
     ::PostMessageA(popup, WM_COMMAND, IDCANCEL, 0);
