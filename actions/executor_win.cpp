@@ -26,10 +26,11 @@ void Executor::OnButtonEvent(int eventCode, Notification notification, const But
   for (const Op& op : PlanForFunction(*code, notification, macros)) Perform(op, held);
 }
 
-void Executor::ReleaseHeld() {
-  // Bounded: a worker stuck inside an input call keeps the lock, and exit must not hang on it.
+void Executor::ReleaseHeld(bool workerStopped) {
   std::unique_lock<std::timed_mutex> lock(m_inputLock, std::defer_lock);
-  if (!lock.try_lock_for(std::chrono::seconds(1))) return;
+  // A stopped worker may have been stopped holding the lock: it will never
+  // touch the record again, so it is read all the same.
+  if (!lock.try_lock_for(std::chrono::milliseconds(workerStopped ? 100 : 1000)) && !workerStopped) return;
   for (const Op& op : m_held.ReleaseAll()) Send(op);
 }
 

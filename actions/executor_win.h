@@ -49,8 +49,9 @@ class Executor {
   void OnButtonEvent(int eventCode, Notification notification, const ButtonTable& buttons,
                      const MacroTable& macros);
   // Lets go of every key and button the functions left down. Callable from
-  // any thread, also while the worker thread is stuck in a slow action.
-  void ReleaseHeld();
+  // any thread; workerStopped: the thread performing the functions is
+  // suspended for good (an exit that could not wait for it any longer).
+  void ReleaseHeld(bool workerStopped = false);
 
  private:
   void Perform(const Op& op, bool heldFunction);

@@ -85,7 +85,7 @@ LRESULT CDispatchDlg::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
     case WM_DISPATCH_SHUTDOWN:
       if (!m_shutdownRequested.load()) return 0;
       // Nothing a held function pressed may stay down once the program is gone.
-      m_executor.ReleaseHeld();
+      m_executor.ReleaseHeld(false);
       DestroyWindow();
       ::PostQuitMessage(0);
       return 0;
