@@ -20,28 +20,30 @@ POINT SystemInput::CursorPos() {
 
 void Executor::OnButtonEvent(int eventCode, Notification notification, const ButtonTable& buttons,
                              const MacroTable& macros) {
-  Perform(PlanForEvent(eventCode, notification, buttons, macros));
+  const std::optional<int> code = m_buttons.Take(eventCode, notification, buttons);
+  if (!code) return;
+  const bool held = HoldsInput(*code);
+  for (const Op& op : PlanForFunction(*code, notification, macros)) Perform(op, held);
 }
 
-void Executor::Perform(const std::vector<Op>& ops) {
-  for (const Op& op : ops) PerformOne(op);
+void Executor::ReleaseHeld(bool workerStopped) {
+  std::unique_lock<std::timed_mutex> lock(m_inputLock, std::defer_lock);
+  // A stopped worker may have been stopped holding the lock: it will never
+  // touch the record again, so it is read all the same.
+  if (!lock.try_lock_for(std::chrono::milliseconds(workerStopped ? 100 : 1000)) && !workerStopped) return;
+  for (const Op& op : m_held.ReleaseAll()) Send(op);
 }
 
-void Executor::ReleaseHeld() { Perform(m_held.ReleaseAll()); }
-
-void Executor::PerformOne(const Op& op) {
-  m_held.Track(op);
+void Executor::Perform(const Op& op, bool heldFunction) {
+  if (std::holds_alternative<KeyOp>(op) || std::holds_alternative<MouseOp>(op)) {
+    std::lock_guard<std::timed_mutex> lock(m_inputLock);
+    if (m_held.Admit(op, heldFunction)) Send(op);
+    return;
+  }
   std::visit(
       [this](const auto& o) {
         using T = std::decay_t<decltype(o)>;
-        if constexpr (std::is_same_v<T, MouseOp>) {
-          POINT at{0, 0};
-          if (o.atCursor) at = m_input.CursorPos();
-          // Neither MOVE nor ABSOLUTE is set: the event acts where the pointer is.
-          m_input.MouseEvent(o.flags, static_cast<DWORD>(at.x), static_cast<DWORD>(at.y), o.data);
-        } else if constexpr (std::is_same_v<T, KeyOp>) {
-          m_input.KeyEvent(o.vk, o.flags);
-        } else if constexpr (std::is_same_v<T, PostToForeground>) {
+        if constexpr (std::is_same_v<T, PostToForeground>) {
           PostToForegroundWindow(o);
         } else if constexpr (std::is_same_v<T, ShellOp>) {
           m_host.Shell(o.action);
@@ -50,6 +52,17 @@ void Executor::PerformOne(const Op& op) {
         }
       },
       op);
+}
+
+void Executor::Send(const Op& op) {
+  if (const auto* mouse = std::get_if<MouseOp>(&op)) {
+    POINT at{0, 0};
+    if (mouse->atCursor) at = m_input.CursorPos();
+    // Neither MOVE nor ABSOLUTE is set: the event acts where the pointer is.
+    m_input.MouseEvent(mouse->flags, static_cast<DWORD>(at.x), static_cast<DWORD>(at.y), mouse->data);
+  } else if (const auto* key = std::get_if<KeyOp>(&op)) {
+    m_input.KeyEvent(key->vk, key->flags);
+  }
 }
 
 void Executor::PostToForegroundWindow(const actions::PostToForeground& post) {

@@ -6,8 +6,10 @@
 #include <windows.h>
 #include <shldisp.h>
 
+#include <mutex>
 #include <vector>
 
+#include "actions/button_states.h"
 #include "actions/held_inputs.h"
 #include "actions/input_plan.h"
 
@@ -42,19 +44,25 @@ class Executor {
  public:
   Executor(InputSink& input, ActionHost& host) : m_input(input), m_host(host) {}
 
-  // One hook notification: the button table and the macros as they stand now.
+  // One hook notification, on the worker thread: the button table and the
+  // macros as they stand now.
   void OnButtonEvent(int eventCode, Notification notification, const ButtonTable& buttons,
                      const MacroTable& macros);
-  void Perform(const std::vector<Op>& ops);
-  // Releases every key and button that a held function left down.
-  void ReleaseHeld();
+  // Lets go of every key and button the functions left down. Callable from
+  // any thread; workerStopped: the thread performing the functions is
+  // suspended for good (an exit that could not wait for it any longer).
+  void ReleaseHeld(bool workerStopped = false);
 
  private:
-  void PerformOne(const Op& op);
+  void Perform(const Op& op, bool heldFunction);
+  void Send(const Op& op);
   void PostToForegroundWindow(const actions::PostToForeground& post);
 
   InputSink& m_input;
   ActionHost& m_host;
+  ButtonStates m_buttons;  // worker thread only
+  // Guards m_held and the events sent under its decisions.
+  std::timed_mutex m_inputLock;
   HeldInputs m_held;
 };
 

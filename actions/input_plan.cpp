@@ -67,12 +67,7 @@ std::vector<Op> PlanForFunction(int code, Notification n, const MacroTable& macr
   return n == Notification::Press ? PressOf(f) : ReleaseOf(f, macros);
 }
 
-std::vector<Op> PlanForEvent(int eventCode, Notification n, const ButtonTable& buttonTable,
-                             const MacroTable& macros) {
-  const int slot = makerlibs::SlotOfEventCode(eventCode);
-  if (slot < 0) return {};
-  return PlanForFunction(buttonTable[static_cast<std::size_t>(slot)], n, macros);
-}
+bool HoldsInput(int code) { return IsValidCode(code) && KindOf(code) == FunctionKind::Held; }
 
 bool RuleAllowsWindow(ForegroundRule rule, const std::string& windowClass, bool minimised) {
   switch (rule) {

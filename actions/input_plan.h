@@ -24,11 +24,8 @@ using ButtonTable = std::array<std::int32_t, 6>;  // function code of each butto
 // Operations for function `code` on a press or release; nothing for an invalid code.
 std::vector<Op> PlanForFunction(int code, Notification n, const MacroTable& macros);
 
-// Operations for a button event from the hook: the function that the button
-// table gives the event's slot. An event code that names no button does nothing
-// (resolution reports are not button events).
-std::vector<Op> PlanForEvent(int eventCode, Notification n, const ButtonTable& buttonTable,
-                             const MacroTable& macros);
+// Whether the function holds its input between press and release.
+bool HoldsInput(int code);
 
 // Whether the foreground window may receive a post under `rule`, given its exact
 // class name and whether it is minimised. Lets the executor apply the rule without

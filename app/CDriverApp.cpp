@@ -38,4 +38,9 @@ BOOL CDriverApp::InitInstance() {
   return TRUE;
 }
 
+void CDriverApp::OnAppExit() {
+  m_msgThread.BeginShutdown();
+  fw::WinApp::OnAppExit();
+}
+
 }  // namespace app

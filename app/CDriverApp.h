@@ -19,6 +19,8 @@ class CDriverApp : public fw::WinApp {
   ~CDriverApp() override = default;
 
   BOOL InitInstance() override;
+  // The exit command: from now on no queued button event is performed.
+  void OnAppExit() override;
 
  private:
   settings::RegistryStore m_store;

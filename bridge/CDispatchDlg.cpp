@@ -16,7 +16,10 @@ constexpr UINT WM_DISPATCH_SHUTDOWN = WM_USER + 200;
 }  // namespace
 
 CDispatchDlg::CDispatchDlg(settings::SettingsModel& settings, std::function<void()> openLauncher)
-    : fw::Dialog(IDD_DISPATCH), m_settings(settings), m_openLauncher(std::move(openLauncher)) {}
+    : fw::Dialog(IDD_DISPATCH),
+      m_settings(settings),
+      m_openLauncher(std::move(openLauncher)),
+      m_indicator(fw::ResourceInstance()) {}
 
 // The shell object belongs to the worker thread's apartment: it is released in
 // OnDestroy there, never from the thread that destroys this object.
@@ -42,6 +45,8 @@ BOOL CDispatchDlg::OnInitDialog() {
 }
 
 void CDispatchDlg::OnDestroy() {
+  // A picture still showing when the program ends must not stay on the screen.
+  m_indicator.Hide();
   Default();
   if (m_pShellDispatch) {
     m_pShellDispatch->Release();
@@ -50,7 +55,13 @@ void CDispatchDlg::OnDestroy() {
   ::CoUninitialize();
 }
 
-void CDispatchDlg::OnTimer(UINT_PTR) { Default(); }
+void CDispatchDlg::OnTimer(UINT_PTR id) {
+  if (id == actions::kIndicatorTimerId) {
+    m_indicator.Hide();
+    ::KillTimer(m_hWnd, id);
+  }
+  Default();
+}
 
 void CDispatchDlg::OnSysCommand(UINT command, LPARAM) {
   if (IsSwallowedSysCommand(command)) return;
@@ -74,7 +85,7 @@ LRESULT CDispatchDlg::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
     case WM_DISPATCH_SHUTDOWN:
       if (!m_shutdownRequested.load()) return 0;
       // Nothing a held function pressed may stay down once the program is gone.
-      m_executor.ReleaseHeld();
+      m_executor.ReleaseHeld(false);
       DestroyWindow();
       ::PostQuitMessage(0);
       return 0;
@@ -84,13 +95,22 @@ LRESULT CDispatchDlg::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
 }
 
 void CDispatchDlg::OnButtonEvent(int eventCode, actions::Notification notification) {
+  // A backlog of events must not hold up exit, nor press keys nobody releases after it.
+  if (m_shutdownRequested.load()) return;
   // The tables are read at the moment the event arrives; the main thread may
   // be changing them meanwhile.
   m_executor.OnButtonEvent(eventCode, notification, m_settings.Buttons(), m_settings.Macros());
 }
 
-// The on-screen resolution picture is not part of this build yet.
-void CDispatchDlg::OnResolutionReport(int) {}
+void CDispatchDlg::OnResolutionReport(int level) {
+  const auto picture = actions::LevelPictureOf(level);
+  if (!picture) return;
+  m_indicator.Show(picture->bitmapId);
+  // Raw path: "Setting For Dpi" belongs to installation and is never created here.
+  m_settings.Storage().WriteRegDword(settings::kSectionDpi, settings::kValueMouseDpi, picture->dpi);
+  // Restarts the time when a picture was already showing.
+  ::SetTimer(m_hWnd, actions::kIndicatorTimerId, actions::kIndicatorShowMs, nullptr);
+}
 
 void CDispatchDlg::Shell(actions::ShellAction action) { actions::PerformShellAction(action, m_pShellDispatch); }
 

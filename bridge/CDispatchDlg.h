@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "actions/executor_win.h"
+#include "actions/resolution_indicator_win.h"
 #include "framework/Dialog.h"
 #include "settings/settings_model.h"
 
@@ -20,9 +21,14 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   CDispatchDlg(settings::SettingsModel& settings, std::function<void()> openLauncher);
   ~CDispatchDlg() override;
 
+  // Exit has begun (any thread): button events still queued are not performed.
+  void BeginShutdown() { m_shutdownRequested.store(true); }
   // Asks the window, from any thread, to release what is held, destroy itself
   // and end its thread's loop. Only this program can make the request.
   BOOL RequestShutdown();
+  // Lets go of what the button functions hold, from any thread: for an exit
+  // that cannot wait for the worker thread any longer.
+  void ReleaseHeld(bool workerStopped) { m_executor.ReleaseHeld(workerStopped); }
 
   // The shell's automation object; null until initialisation, or when it could not be created.
   IShellDispatch* m_pShellDispatch = nullptr;
@@ -40,7 +46,8 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
  private:
   // A button event: the function of the button, looked up afresh each time.
   void OnButtonEvent(int eventCode, actions::Notification notification);
-  // The mouse stepped its resolution (level 0..3).
+  // The mouse stepped its resolution (level 0..3): its picture for a moment,
+  // and the resolution recorded.
   void OnResolutionReport(int level);
 
   void Shell(actions::ShellAction action) override;
@@ -48,11 +55,12 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
 
   settings::SettingsModel& m_settings;
   std::function<void()> m_openLauncher;
-  // Set by RequestShutdown: the private message is honoured only with it, so
-  // no other program can switch the button functions off.
+  // Set when exit begins: the private message is honoured only with it, so no
+  // other program can switch the button functions off.
   std::atomic<bool> m_shutdownRequested{false};
   actions::SystemInput m_input;
   actions::Executor m_executor{m_input, *this};
+  actions::ResolutionIndicator m_indicator;
 };
 
 }  // namespace bridge

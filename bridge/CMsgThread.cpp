@@ -28,6 +28,7 @@ BOOL CMsgThread::InitInstance() {
 CMsgThread::~CMsgThread() {
   // A second instance ends before it starts the thread: it has nothing to stop.
   if (!m_hThread) return;
+  m_dispatchDlg.BeginShutdown();
   KeyHookStop();
   PointerHookStop();
   DeviceLinkClose();
@@ -37,7 +38,14 @@ CMsgThread::~CMsgThread() {
 void CMsgThread::DestroyDispatchWindow() {
   // A window can only be destroyed by its own thread: ask it, and wait for the
   // thread to end its loop (bounded, so that exit can never hang).
-  if (m_hThread && m_dispatchDlg.RequestShutdown()) ::WaitForSingleObject(m_hThread, kShutdownWaitMs);
+  if (!m_hThread || !m_dispatchDlg.RequestShutdown()) return;
+  // The worker may be stuck in a slow action (a shell call, another
+  // program's hook that does not answer): then what it holds is let go from here.
+  if (::WaitForSingleObject(m_hThread, kShutdownWaitMs) == WAIT_TIMEOUT) {
+    // Stopped first, so that it cannot press anything after the release.
+    ::SuspendThread(m_hThread);
+    m_dispatchDlg.ReleaseHeld(/*workerStopped=*/true);
+  }
 }
 
 }  // namespace bridge

@@ -18,6 +18,9 @@ class CMsgThread : public fw::WinThread {
   ~CMsgThread() override;
 
   BOOL InitInstance() override;
+  // Exit has begun: button events still queued are no longer performed. Called
+  // as early as exit is known, long before the thread object goes.
+  void BeginShutdown() { m_dispatchDlg.BeginShutdown(); }
 
  private:
   void DestroyDispatchWindow();

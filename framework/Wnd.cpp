@@ -1,10 +1,19 @@
 #include "framework/Wnd.h"
 
+#include <unordered_map>
+
 namespace fw {
 namespace {
-// A property rather than the user-data slot: it works the same for frames,
-// dialogs and property pages, and can never collide with a control's own use.
-const char kObjectProperty[] = "Zyfo.Wnd";
+// Which object each of our windows belongs to. Kept in the process rather than
+// on the window (a property or the user-data slot): every queued message is
+// looked up, a property costs a round trip to the Wine server each time, and
+// a control's own user data could be taken for one of ours.
+SRWLOCK g_objectsLock = SRWLOCK_INIT;
+std::unordered_map<HWND, Wnd*>& Objects() {
+  // Never destroyed: the application object's windows detach during static destruction.
+  static auto* objects = new std::unordered_map<HWND, Wnd*>;
+  return *objects;
+}
 }  // namespace
 
 Wnd::~Wnd() {
@@ -17,16 +26,28 @@ Wnd::~Wnd() {
 }
 
 Wnd* Wnd::FromHandle(HWND hwnd) {
-  return hwnd ? static_cast<Wnd*>(::GetPropA(hwnd, kObjectProperty)) : nullptr;
+  if (!hwnd) return nullptr;
+  ::AcquireSRWLockShared(&g_objectsLock);
+  const auto found = Objects().find(hwnd);
+  Wnd* wnd = found == Objects().end() ? nullptr : found->second;
+  ::ReleaseSRWLockShared(&g_objectsLock);
+  return wnd;
 }
 
 void Wnd::Attach(HWND hwnd) {
   m_hWnd = hwnd;
-  ::SetPropA(hwnd, kObjectProperty, this);
+  ::AcquireSRWLockExclusive(&g_objectsLock);
+  Objects()[hwnd] = this;
+  ::ReleaseSRWLockExclusive(&g_objectsLock);
 }
 
 void Wnd::Detach() {
-  if (m_hWnd) ::RemovePropA(m_hWnd, kObjectProperty);
+  if (m_hWnd) {
+    ::AcquireSRWLockExclusive(&g_objectsLock);
+    const auto found = Objects().find(m_hWnd);
+    if (found != Objects().end() && found->second == this) Objects().erase(found);
+    ::ReleaseSRWLockExclusive(&g_objectsLock);
+  }
   m_hWnd = nullptr;
 }
 

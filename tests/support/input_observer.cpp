@@ -1,6 +1,7 @@
 #include "tests/support/input_observer.h"
 
 #include <cstdio>
+#include <map>
 
 namespace testsupport {
 namespace {
@@ -77,6 +78,35 @@ std::string InputObserver::InjectedText() const {
     if (!text.empty()) text += ' ';
     text += item;
   }
+  return text;
+}
+
+std::string InputObserver::Unreleased() const {
+  std::map<std::string, int> balance;
+  for (const ObservedInput& input : Injected()) {
+    std::string name;
+    int step = 0;
+    if (input.keyboard) {
+      name = "k" + std::to_string(input.vk);
+      step = input.message == WM_KEYUP || input.message == WM_SYSKEYUP ? -1 : 1;
+    } else {
+      switch (input.message) {
+        case WM_LBUTTONDOWN: case WM_LBUTTONUP: name = "left"; break;
+        case WM_RBUTTONDOWN: case WM_RBUTTONUP: name = "right"; break;
+        case WM_MBUTTONDOWN: case WM_MBUTTONUP: name = "middle"; break;
+        case WM_XBUTTONDOWN: case WM_XBUTTONUP: name = "x" + std::to_string(HIWORD(input.mouseData)); break;
+        default: continue;
+      }
+      step = input.message == WM_LBUTTONUP || input.message == WM_RBUTTONUP || input.message == WM_MBUTTONUP ||
+                     input.message == WM_XBUTTONUP
+                 ? -1
+                 : 1;
+    }
+    balance[name] += step;
+  }
+  std::string text;
+  for (const auto& entry : balance)
+    if (entry.second > 0) text += (text.empty() ? "" : " ") + entry.first;
   return text;
 }
 

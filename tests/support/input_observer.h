@@ -34,6 +34,11 @@ class InputObserver {
   // A compact text of the injected events, e.g. "kd11:11 kd43:11 ku11:91 ku43:91 xd1 xu1",
   // for whole-sequence comparisons in tests.
   std::string InjectedText() const;
+  // The injected keys and buttons pressed more often than released, e.g.
+  // "k11 left"; empty when every down has its up.
+  std::string Unreleased() const;
+  // How many injected events have been seen.
+  std::size_t InjectedCount() const { return Injected().size(); }
 
  private:
   static LRESULT CALLBACK KeyboardProc(int code, WPARAM wp, LPARAM lp);

@@ -13,7 +13,6 @@ using actions::MacroTable;
 using actions::MouseOp;
 using actions::Notification;
 using actions::Op;
-using actions::PlanForEvent;
 using actions::PlanForFunction;
 using actions::PopupOp;
 using actions::PostToForeground;
@@ -160,48 +159,6 @@ TEST(InputPlan, MacroUsesOnlyTheLowByteOfAnEntry) {
   const Plan expected = {Down(0x41), Down(0), Down(0), Down(0), Down(0),
                          Up(0x41),   Up(0),   Up(0),   Up(0),   Up(0)};
   EXPECT_EQ(PlanForFunction(50, Notification::Release, macros), expected);
-}
-
-TEST(InputPlan, ButtonEventRunsTheFunctionOfItsSlot) {
-  // Each slot gets a different function so that a wrong slot mapping shows.
-  const actions::ButtonTable buttons = {2, 0, 1, 10, 47, 9};
-  struct Case {
-    int eventCode;
-    Plan press;
-    Plan release;
-  };
-  const Case cases[] = {
-      {32, {Held(0x0008)}, {Held(0x0010)}},  // slot 0: right click
-      {8, {Held(0x0002)}, {Held(0x0004)}},   // slot 1: click
-      {16, {Held(0x0020)}, {Held(0x0040)}},  // slot 2: auto scroll
-      {12, {Down(0x11)}, {Up(0x11)}},        // slot 3: Ctrl
-      {14, {PopupOp{}}, {PopupOp{}}},        // slot 4: launcher
-      {13, {}, {Down(0x11), Down(0x43), Up(0x11), Up(0x43)}},  // slot 5: copy
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.eventCode);
-    EXPECT_EQ(PlanForEvent(c.eventCode, Notification::Press, buttons, kMacros), c.press);
-    EXPECT_EQ(PlanForEvent(c.eventCode, Notification::Release, buttons, kMacros), c.release);
-  }
-}
-
-TEST(InputPlan, ButtonWithoutFunctionDoesNothing) {
-  const actions::ButtonTable buttons = {-1, 51, 0, 0, 0, 0};
-  for (int eventCode : {32, 8}) {
-    EXPECT_TRUE(PlanForEvent(eventCode, Notification::Press, buttons, kMacros).empty());
-    EXPECT_TRUE(PlanForEvent(eventCode, Notification::Release, buttons, kMacros).empty());
-  }
-}
-
-TEST(InputPlan, UnknownEventCodesAreIgnored) {
-  const actions::ButtonTable buttons = {47, 47, 47, 47, 47, 47};
-  // Resolution reports (36..48) are no button events: a table full of
-  // launchers would open a popup if one fell through.
-  for (int eventCode : {36, 40, 44, 48, 37, 52, 0, -1, 33}) {
-    SCOPED_TRACE(eventCode);
-    EXPECT_TRUE(PlanForEvent(eventCode, Notification::Press, buttons, kMacros).empty());
-    EXPECT_TRUE(PlanForEvent(eventCode, Notification::Release, buttons, kMacros).empty());
-  }
 }
 
 TEST(InputPlan, ForegroundRulesSkipTaskbarTabControlAndMinimisedWindows) {

@@ -59,10 +59,10 @@ TEST(LauncherPageInProcess, ThePreviewFollowsTheSelectionAndFileIconsDoNotPileUp
     Select(list, 9);
     EXPECT_NE(Preview(pageWindow), nullptr) << "the program file's icon";
 
-    const int userBefore = UserHandleHighWater(), gdiBefore = GdiHandleHighWater();
+    const int userBefore = UserHandlesInUse(), gdiBefore = GdiHandlesInUse();
     for (int i = 0; i < 1000; ++i) Select(list, i % 2 ? 9 : 2);
-    EXPECT_LT(UserHandleHighWater() - userBefore, 2 * 50);
-    EXPECT_LT(GdiHandleHighWater() - gdiBefore, 50);
+    EXPECT_LT(UserHandlesInUse() - userBefore, 50);
+    EXPECT_LT(GdiHandlesInUse() - gdiBefore, 50);
     PressSheetButton(sheet, PSBTN_CANCEL);
   });
   DeleteProgramSettings();

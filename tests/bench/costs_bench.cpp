@@ -1,0 +1,288 @@
+// What the program costs, each figure beside its floor measured in the same
+// run: the least a Windows program can do for the same job (floor_program).
+//   - a posted button event to the first synthesised key at another
+//     program's low-level hook (Ctrl+C; median and 99th percentile);
+//   - CPU time per pointer move under a paced storm of moves, beside a
+//     process with an empty low-level mouse hook;
+//   - idle CPU time and wake-ups, private and resident memory, beside a
+//     process with one hidden window;
+//   - start-up to the first window and to the hooks in place;
+//   - stripped binary sizes.
+// Prints one table; with --markdown <file> also writes it there (scripts/bench
+// puts it into the README). Asserts nothing.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "makerlibs/include/maker_contract.h"
+#include "tests/support/input_observer.h"
+#include "tests/support/program.h"
+#include "tests/support/wine_support.h"
+
+using namespace testsupport;
+
+namespace {
+
+constexpr int kEvents = 300;
+constexpr int kMoves = 5000;
+constexpr DWORD kIdleMs = 10000;
+
+double Now() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    ::QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER now;
+  ::QueryPerformanceCounter(&now);
+  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Percentile(std::vector<double> values, double p) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  return values[static_cast<size_t>(p * static_cast<double>(values.size() - 1) + 0.5)];
+}
+
+double CpuMs(HANDLE process) {
+  FILETIME created, exited, kernel, user;
+  if (!::GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
+  auto ms = [](FILETIME t) { return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0; };
+  return ms(kernel) + ms(user);
+}
+
+struct Memory {
+  double privateMb = 0, residentMb = 0;
+};
+
+// Resident memory of the Unix process whose command line matches `pattern`:
+// all of it, and its private (anonymous) part. Wine's GetProcessMemoryInfo
+// reports no private bytes, so the kernel's own figures are read.
+Memory MemoryOf(const std::string& pattern) {
+  const std::string file = UnixPath(OutputFolder()) + "/memory.txt";
+  RunUnix("p=$(pgrep -f '" + pattern + "' | head -1); awk '/^VmRSS|^RssAnon/ {print $2}' /proc/$p/status > " + file);
+  std::ifstream in(file);
+  double residentKb = 0, anonKb = 0;
+  in >> residentKb >> anonKb;
+  return {anonKb / 1024.0, residentKb / 1024.0};
+}
+
+// Context switches of the Unix process whose command line matches `pattern`
+// (all its threads): how often it woke up.
+long Wakeups(const std::string& pattern) {
+  const std::string file = UnixPath(OutputFolder()) + "/wakeups.txt";
+  RunUnix("n=0; for p in $(pgrep -f '" + pattern + "'); do for s in /proc/$p/task/*/status; do "
+          "n=$((n + $(awk '/ctxt_switches/ {s += $2} END {print s + 0}' $s))); done; done; echo $n > " + file);
+  std::ifstream in(file);
+  long n = -1;
+  in >> n;
+  return n;
+}
+
+long StrippedSize(const std::string& windowsPath) {
+  const std::string copy = UnixPath(OutputFolder()) + "/stripped.bin";
+  if (!RunUnix("x86_64-w64-mingw32-strip -o " + copy + " '" + UnixPath(windowsPath) + "'")) return -1;
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  std::string windowsCopy = "Z:" + copy;
+  if (!::GetFileAttributesExA(windowsCopy.c_str(), GetFileExInfoStandard, &data)) return -1;
+  return static_cast<long>(data.nFileSizeLow);
+}
+
+// The floor program in one of its modes, found by its window.
+struct Floor {
+  PROCESS_INFORMATION process{};
+  HWND window = nullptr;
+  double windowMs = 0, readyMs = 0;
+
+  explicit Floor(const char* mode) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string line = "\"" + ProgramFolder() + "\\floor_program.exe\" " + mode;
+    std::vector<char> buffer(line.begin(), line.end());
+    buffer.push_back(0);
+    const double start = Now();
+    if (!::CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+      return;
+    PumpUntil([&] {
+      for (HWND w = ::FindWindowA("ZyfoFloor", nullptr); w; w = ::FindWindowExA(nullptr, w, "ZyfoFloor", nullptr)) {
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(w, &pid);
+        if (pid == process.dwProcessId) window = w;
+      }
+      return window != nullptr;
+    }, 10000);
+    windowMs = Now() - start;
+    DWORD_PTR result;
+    ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result);
+    readyMs = Now() - start;
+  }
+  ~Floor() {
+    if (window) ::PostMessageA(window, WM_CLOSE, 0, 0);
+    if (process.hProcess) {
+      if (::WaitForSingleObject(process.hProcess, 5000) == WAIT_TIMEOUT) ::TerminateProcess(process.hProcess, 1);
+      ::CloseHandle(process.hProcess);
+      ::CloseHandle(process.hThread);
+    }
+  }
+};
+
+struct Latency {
+  double median = 0, p99 = 0;
+};
+
+// Posted press and release of the fifth button to `target`; the first key seen.
+Latency MeasureLatency(HWND target) {
+  InputObserver observer;
+  PumpFor(300);
+  std::vector<double> firstKey;
+  for (int i = 0; i < kEvents; ++i) {
+    observer.Clear();
+    const double posted = Now();
+    ::PostMessageA(target, makerlibs::WM_MOUSEBTN_DOWN, 0, 14);
+    ::PostMessageA(target, makerlibs::WM_MOUSEBTN_UP, 0, 14);
+    if (!PumpUntil([&] { return observer.Injected().size() >= 4; }, 2000)) continue;
+    LARGE_INTEGER frequency;
+    ::QueryPerformanceFrequency(&frequency);
+    firstKey.push_back(1000.0 * static_cast<double>(observer.Injected().front().counter.QuadPart) /
+                           static_cast<double>(frequency.QuadPart) -
+                       posted);
+  }
+  return {Percentile(firstKey, 0.5), Percentile(firstKey, 0.99)};
+}
+
+// A paced storm of relative pointer moves; the CPU time `process` spent per move, in microseconds.
+double CpuPerMoveUs(HANDLE process) {
+  PumpFor(300);
+  const double before = CpuMs(process);
+  for (int i = 0; i < kMoves; ++i) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = i % 2 ? 1 : -1;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    ::SendInput(1, &input, sizeof input);
+    const double until = Now() + 1.0;
+    while (Now() < until) {
+      MSG msg;
+      while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+    }
+  }
+  PumpFor(300);
+  return 1000.0 * (CpuMs(process) - before) / kMoves;
+}
+
+struct Idle {
+  double cpuMs = 0;
+  double wakeupsPerMinute = 0;
+};
+
+Idle MeasureIdle(HANDLE process, const std::string& pattern) {
+  PumpFor(1000);
+  const double cpu = CpuMs(process);
+  const long wakeups = Wakeups(pattern);
+  ::Sleep(kIdleMs);
+  return {CpuMs(process) - cpu, 60000.0 * static_cast<double>(Wakeups(pattern) - wakeups) / kIdleMs};
+}
+
+std::string Fixed(double value, int decimals) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+
+std::string Ratio(double value, double floor) { return floor > 0 ? Fixed(value / floor, 2) : "-"; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string markdownFile;
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::string(argv[i]) == "--markdown") markdownFile = argv[i + 1];
+  e2e::EndAllInstances();
+  DeleteProgramSettings();
+  WriteUserDword("Software\\Trovane Mouse\\Pelrand\\Setting For Key", "key4", 9);  // 5th: Ctrl+C
+
+  std::vector<std::vector<std::string>> rows;
+  auto row = [&](const std::string& what, const std::string& program, const std::string& floor,
+                 const std::string& ratio) { rows.push_back({what, program, floor, ratio}); };
+
+  // Floors first, one process at a time.
+  Latency floorLatency;
+  double floorWindowMs = 0, floorHookMs = 0, floorMoveUs = 0;
+  Memory floorMemory;
+  Idle floorIdle;
+  {
+    Floor floor("keys");
+    floorWindowMs = floor.windowMs;
+    floorLatency = MeasureLatency(floor.window);
+    floorMemory = MemoryOf("[f]loor_program.exe");
+    floorIdle = MeasureIdle(floor.process.hProcess, "[f]loor_program.exe");
+  }
+  {
+    Floor floor("hook");
+    floorHookMs = floor.readyMs;
+    floorMoveUs = CpuPerMoveUs(floor.process.hProcess);
+  }
+
+  e2e::Program program;
+  const double start = Now();
+  if (!program.Start()) {
+    std::printf("bench_costs: the program did not start\n");
+    return 1;
+  }
+  PumpUntil([&] { return program.Frame() != nullptr; }, 10000);
+  const double frameMs = Now() - start;
+  PumpUntil([&] { return program.Dispatch() != nullptr; }, 10000);
+  DWORD_PTR result;
+  ::SendMessageTimeoutA(program.Dispatch(), WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result);
+  const double hooksMs = Now() - start;
+  HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, program.ProcessId());
+
+  const Latency latency = MeasureLatency(program.Dispatch());
+  const double moveUs = CpuPerMoveUs(process);
+  const Memory memory = MemoryOf("[P]elrand.exe");
+  const Idle idle = MeasureIdle(process, "[P]elrand.exe");
+  ::CloseHandle(process);
+  program.Exit();
+
+  row("Button event to first key at another program's hook, median", Fixed(latency.median, 3) + " ms",
+      Fixed(floorLatency.median, 3) + " ms", Ratio(latency.median, floorLatency.median));
+  row("... 99th percentile", Fixed(latency.p99, 3) + " ms", Fixed(floorLatency.p99, 3) + " ms",
+      Ratio(latency.p99, floorLatency.p99));
+  row("CPU time per pointer move (" + std::to_string(kMoves) + " moves)", Fixed(moveUs, 1) + " us",
+      Fixed(floorMoveUs, 1) + " us", Ratio(moveUs, floorMoveUs));
+  row("Idle CPU time over " + std::to_string(kIdleMs / 1000) + " s", Fixed(idle.cpuMs, 1) + " ms",
+      Fixed(floorIdle.cpuMs, 1) + " ms", "-");
+  row("Idle wake-ups per minute", Fixed(idle.wakeupsPerMinute, 0), Fixed(floorIdle.wakeupsPerMinute, 0), "-");
+  row("Private memory", Fixed(memory.privateMb, 1) + " MB", Fixed(floorMemory.privateMb, 1) + " MB",
+      Ratio(memory.privateMb, floorMemory.privateMb));
+  row("Resident memory", Fixed(memory.residentMb, 1) + " MB", Fixed(floorMemory.residentMb, 1) + " MB",
+      Ratio(memory.residentMb, floorMemory.residentMb));
+  row("Start-up to the tray frame", Fixed(frameMs, 0) + " ms", Fixed(floorWindowMs, 0) + " ms",
+      Ratio(frameMs, floorWindowMs));
+  row("Start-up to the hooks in place", Fixed(hooksMs, 0) + " ms", Fixed(floorHookMs, 0) + " ms",
+      Ratio(hooksMs, floorHookMs));
+  const long floorSize = StrippedSize(ProgramFolder() + "\\floor_program.exe");
+  long total = 0;
+  for (const char* file : {"Pelrand.exe", "Varnel.dll", "Oskem.dll", "Fenwix.dll", "SkinMagic.dll"}) {
+    const long size = StrippedSize(ProgramFolder() + "\\" + file);
+    total += size;
+    row(std::string("Stripped size of ") + file, std::to_string(size / 1024) + " KiB",
+        std::string(file) == "Pelrand.exe" ? std::to_string(floorSize / 1024) + " KiB" : "-",
+        std::string(file) == "Pelrand.exe" ? Ratio(size, floorSize) : "-");
+  }
+  row("Stripped size, all five files", std::to_string(total / 1024) + " KiB", "-", "-");
+
+  std::ostringstream table;
+  table << "| Figure | Program | Floor | Ratio |\n|---|---|---|---|\n";
+  for (const auto& r : rows) table << "| " << r[0] << " | " << r[1] << " | " << r[2] << " | " << r[3] << " |\n";
+  std::printf("bench_costs: each figure beside its floor (a minimal program doing the same), measured in this run\n%s",
+              table.str().c_str());
+  if (!markdownFile.empty()) std::ofstream(markdownFile) << table.str();
+  return 0;
+}

@@ -1,0 +1,59 @@
+// What is on the screen, for tests of pictures that a program paints: a window
+// with known pixels to paint over, the screen read back through GDI, pixel
+// comparisons, and counts of a process's windows and GDI objects.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace testsupport {
+
+// Pixels as 0x00RRGGBB, rows top-down.
+using Pixels = std::vector<std::uint32_t>;
+
+// A known colour for every screen pixel; another `phase` gives other colours.
+std::uint32_t PatternAt(int x, int y, int phase);
+// The pattern in a screen rectangle.
+Pixels Pattern(int left, int top, int width, int height, int phase);
+
+// A topmost window over the whole screen that paints the pattern.
+class PatternWindow {
+ public:
+  PatternWindow();
+  ~PatternWindow();
+  PatternWindow(const PatternWindow&) = delete;
+  PatternWindow& operator=(const PatternWindow&) = delete;
+
+  HWND hwnd() const { return m_hwnd; }
+  int phase() const { return m_phase; }
+  // Paints another pattern at once, as a window that updates its content.
+  void Repaint(int phase);
+
+ private:
+  void Fill();
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+  HWND m_hwnd = nullptr;
+  int m_width = 0;
+  int m_height = 0;
+  int m_phase = 0;
+  Pixels m_bits;
+};
+
+// What the screen shows in the rectangle, read as any screen grabber reads it.
+Pixels Grab(int left, int top, int width, int height);
+// A bitmap resource of `module`; empty when there is none.
+Pixels BitmapPixels(HMODULE module, int bitmapId, int* width, int* height);
+// Equal pixels, or how many differ and where the first one is.
+testing::AssertionResult SamePixels(const Pixels& actual, const Pixels& expected, int width);
+
+// Top-level windows of the process, or of all processes for pid 0.
+int CountTopLevelWindows(DWORD pid);
+// GDI objects the process holds; -1 when they cannot be counted.
+int GdiObjectCount(DWORD pid);
+
+}  // namespace testsupport
