@@ -133,7 +133,11 @@ void Kestrin_ScrMenuSetting::OnAssign() {
   dialog.nMaxFile = sizeof path;
   dialog.lpstrDefExt = "exe";
   dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-  if (!::GetOpenFileNameA(&dialog)) return;
+  // The dialog's library is loaded when first needed: with it come the
+  // printing libraries it imports, which a resident program need not carry.
+  static const auto open = reinterpret_cast<decltype(&::GetOpenFileNameA)>(
+      reinterpret_cast<void*>(::GetProcAddress(::LoadLibraryA("comdlg32.dll"), "GetOpenFileNameA")));
+  if (!open || !open(&dialog)) return;
   m_table[static_cast<std::size_t>(row)] = path;
   SetPathText(row, path);
   Preview(IconChoice{IconChoice::Kind::FromFile, 0, path});

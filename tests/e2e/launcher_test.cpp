@@ -31,19 +31,6 @@ constexpr const char* kToolFolder = "C:\\Program Files\\Zyfo Test";
 constexpr const char* kTool = "C:\\Program Files\\Zyfo Test\\tool.exe";
 constexpr int kLauncherTab = 1;
 
-std::string TempFile(const char* name) {
-  char temp[MAX_PATH] = {};
-  ::GetTempPathA(MAX_PATH, temp);
-  return std::string(temp) + name;
-}
-
-std::string ProbeLog() {
-  std::ifstream in(TempFile("zyfo-launch-probe.txt"));
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 std::string Shortcut(int slot) {
   std::string text;
   return ReadUserString(kShortcuts, "ShortcutKey #" + std::to_string(slot), &text) ? text : "<absent>";
@@ -71,7 +58,7 @@ class Launcher : public testing::Test {
     DeleteProgramSettings();
     // Installation creates the shortcut section; the program never does.
     ASSERT_TRUE(CreateUserKey(kShortcuts));
-    ::DeleteFileA(TempFile("zyfo-launch-probe.txt").c_str());
+    ClearLaunchProbeLog();
     ::CreateDirectoryA(kToolFolder, nullptr);
     ASSERT_TRUE(::CopyFileA((ProgramFolder() + "\\launch_probe.exe").c_str(), kTool, FALSE));
     Xdotool("mousemove 512 384");
@@ -160,8 +147,8 @@ TEST_F(Launcher, APhysicalButtonOpensThePopupWhoseWheelTurnsPagesAndWhoseIconsSt
   // Slot 10: a program in a folder with a blank in its name starts as itself.
   AtCentreOf(::GetDlgItem(popup, 1104), "click 1");
   EXPECT_TRUE(WaitPopupGone()) << "a click closes the popup";
-  EXPECT_TRUE(PumpUntil([] { return !ProbeLog().empty(); }, 5000));
-  EXPECT_NE(ProbeLog().find("Zyfo Test\\tool.exe|"), std::string::npos) << ProbeLog();
+  EXPECT_TRUE(PumpUntil([] { return !LaunchProbeLog().empty(); }, 5000));
+  EXPECT_NE(LaunchProbeLog().find("Zyfo Test\\tool.exe|"), std::string::npos) << LaunchProbeLog();
   EXPECT_EQ(Stored("x"), static_cast<DWORD>(rect.left)) << "every close stores the position";
   EXPECT_EQ(Stored("y"), static_cast<DWORD>(rect.top));
 
@@ -174,11 +161,11 @@ TEST_F(Launcher, APhysicalButtonOpensThePopupWhoseWheelTurnsPagesAndWhoseIconsSt
   // A click on the caption gives the popup the keyboard; a click on an icon would start it.
   Xdotool("mousemove " + std::to_string((rect.left + rect.right) / 2) + " " + std::to_string(rect.top + 4) +
           " click 1 key Escape");
-  const std::string logBefore = ProbeLog();
+  const std::string logBefore = LaunchProbeLog();
   EXPECT_TRUE(WaitPopupGone());
   EXPECT_EQ(Stored("x"), 100u);
   EXPECT_EQ(Stored("y"), 120u);
-  EXPECT_EQ(ProbeLog(), logBefore);
+  EXPECT_EQ(LaunchProbeLog(), logBefore);
 }
 
 TEST_F(Launcher, OpeningAndClosingThePopupTwoHundredTimesLeavesNoWindowOrIconBehind) {

@@ -256,6 +256,12 @@ TEST_F(Sheet, DoubleClickOnTheClipStartsAndStopsTheAnimation) {
   ::GetWindowRect(clip, &rect);
   const std::string doubleClick = "mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
                                   std::to_string((rect.top + rect.bottom) / 2) + " click --repeat 2 --delay 60 1";
+  // A click on an empty spot of the page first, so that the sheet is active:
+  // the first click on an inactive window only activates it.
+  RECT page{};
+  ::GetWindowRect(CurrentPage(), &page);
+  Xdotool("mousemove " + std::to_string(page.left + 4) + " " + std::to_string(page.bottom - 4) + " click 1");
+  PumpFor(600);
   EXPECT_FALSE(ClipMoves(clip));
   Xdotool(doubleClick);
   PumpFor(500);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 namespace testsupport {
@@ -155,6 +157,21 @@ std::string OutputFolder() {
   const char* out = std::getenv("ZYFO_TEST_OUTPUT");
   return out && *out ? std::string(out) : UnixPath(ProgramFolder());
 }
+
+std::string TempFile(const char* name) {
+  char temp[MAX_PATH] = {};
+  ::GetTempPathA(MAX_PATH, temp);
+  return std::string(temp) + name;
+}
+
+std::string LaunchProbeLog() {
+  std::ifstream in(TempFile("zyfo-launch-probe.txt"));
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void ClearLaunchProbeLog() { ::DeleteFileA(TempFile("zyfo-launch-probe.txt").c_str()); }
 
 std::string UnixPath(const std::string& windowsPath) {
   if (!windowsPath.empty() && windowsPath[0] == '/') return windowsPath;

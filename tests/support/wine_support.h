@@ -74,6 +74,12 @@ void ScreenshotOnFailure(const std::string& prefix);
 // The file that the harness links \\.\Kiv_Device to (ZYFO_DEVICE_FILE), as a
 // Windows path; empty when the tests do not run through scripts/test.
 std::string DeviceFile();
+// A file in the Windows temporary folder.
+std::string TempFile(const char* name);
+// What the launch probe program (tests/win/probe) wrote: one line per start,
+// "<its path>|<its command line>"; empty when it has not run.
+std::string LaunchProbeLog();
+void ClearLaunchProbeLog();
 // Unix path of a file given as a Windows path (Z:\... or any mapped drive).
 std::string UnixPath(const std::string& windowsPath);
 

@@ -13,6 +13,7 @@
 #include "sheet/Kestrin_About.h"
 #include "sheet/Kestrin_ButtonSetting.h"
 #include "tests/support/sheet_runner.h"
+#include "tests/support/counting_hook.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;
@@ -21,12 +22,6 @@ namespace {
 
 const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
 const std::string kShortcutKey = kRoot + "\\Setting For ShortcutKey";
-
-struct CountingHook : settings::HookLink {
-  int tables = 0;
-  void SetButtonTable(const volatile std::int32_t*, int) override { ++tables; }
-  void SetWheelMode(std::int32_t) override {}
-};
 
 class ButtonsPage : public testing::Test {
  protected:

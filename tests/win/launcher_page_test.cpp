@@ -10,6 +10,7 @@
 #include "settings/registry_store_win.h"
 #include "tests/support/handle_probe.h"
 #include "tests/support/sheet_runner.h"
+#include "tests/support/counting_hook.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;
@@ -17,11 +18,6 @@ using namespace testsupport;
 namespace {
 
 const std::string kShortcuts = "Software\\Trovane Mouse\\Pelrand\\Setting For ShortcutKey";
-
-struct NoHook : settings::HookLink {
-  void SetButtonTable(const volatile std::int32_t*, int) override {}
-  void SetWheelMode(std::int32_t) override {}
-};
 
 void Select(HWND list, int row) {
   LVITEMA item{};
@@ -44,7 +40,7 @@ TEST(LauncherPageInProcess, ThePreviewFollowsTheSelectionAndFileIconsDoNotPileUp
   ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #4", " "));
   ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #10", program));
   settings::RegistryStore store;
-  NoHook hook;
+  CountingHook hook;
   settings::SettingsModel model(store, hook);
   launcher::Kestrin_ScrMenuSetting page(model);
   RunSheet(model, {&page}, [&](HWND sheet) {

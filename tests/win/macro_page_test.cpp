@@ -14,23 +14,13 @@
 #include "settings/settings_model.h"
 #include "sheet/Kestrin_Macro.h"
 #include "framework/Wnd.h"
-#include "sheet/MyPropertySheet.h"
+#include "tests/support/counting_hook.h"
+#include "tests/support/sheet_runner.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;
 
 namespace {
-
-struct NoHook : settings::HookLink {
-  void SetButtonTable(const volatile std::int32_t*, int) override {}
-  void SetWheelMode(std::int32_t) override {}
-};
-
-std::function<void(HWND)> g_script;
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD) {
-  ::KillTimer(nullptr, id);
-  if (g_script) g_script(::FindWindowA(nullptr, "Quorra Kestrin Software"));
-}
 
 // Pumps like the sheet's loop does: queued messages see the windows'
 // pre-translation first (the page takes the hook's reports there).
@@ -59,18 +49,11 @@ class MacroPageInProcess : public testing::Test {
   void TearDown() override { DeleteProgramSettings(); }
 
   void Run(std::function<void(HWND sheet, HWND page)> script) {
-    g_script = [script](HWND sheet) {
-      script(sheet, reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
-    };
-    sheet::MyPropertySheet sheet("Quorra Kestrin Software", model);
-    sheet.AddPage(&page);
-    ::SetTimer(nullptr, 0, 200, RunScript);
-    sheet.DoModal();
-    g_script = nullptr;
+    RunSheet(model, {&page}, [script](HWND sheet) { script(sheet, CurrentPageOf(sheet)); });
   }
 
   settings::RegistryStore store;
-  NoHook hook;
+  CountingHook hook;
   settings::SettingsModel model{store, hook};
   std::vector<HWND> targets;
   sheet::Kestrin_Macro page{model, [this](HWND target) { targets.push_back(target); }};

@@ -7,6 +7,7 @@
 #include "settings/registry_store_win.h"
 #include "settings/schema.h"
 #include "settings/settings_model.h"
+#include "tests/support/counting_hook.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;
@@ -15,11 +16,6 @@ namespace {
 
 const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
 const std::string kShortcutKey = kRoot + "\\Setting For ShortcutKey";
-
-struct NoHook : settings::HookLink {
-  void SetButtonTable(const volatile std::int32_t*, int) override {}
-  void SetWheelMode(std::int32_t) override {}
-};
 
 class SettingsStore : public testing::Test {
  protected:
@@ -30,7 +26,7 @@ class SettingsStore : public testing::Test {
 };
 
 TEST_F(SettingsStore, FreshProfileLoadCreatesTheThreeSectionsItReadsAndWritesNothing) {
-  NoHook hook;
+  CountingHook hook;
   settings::SettingsModel model(store, hook);
   model.Load();
   EXPECT_EQ(model.Buttons(), (settings::ButtonTable{0, 1, 2, 3, 4, 5}));

@@ -14,23 +14,10 @@ using namespace testsupport;
 
 namespace {
 
-std::string TempFile(const char* name) {
-  char temp[MAX_PATH] = {};
-  ::GetTempPathA(MAX_PATH, temp);
-  return std::string(temp) + name;
-}
-
-std::string ProbeLog() {
-  std::ifstream in(TempFile("zyfo-launch-probe.txt"));
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class ShortcutLaunch : public testing::Test {
  protected:
   void SetUp() override {
-    ::DeleteFileA(TempFile("zyfo-launch-probe.txt").c_str());
+    ClearLaunchProbeLog();
     const std::string probe = ProgramFolder() + "\\launch_probe.exe";
     ::CreateDirectoryA("C:\\Program Files\\Zyfo Test", nullptr);
     ASSERT_TRUE(::CopyFileA(probe.c_str(), kTool, FALSE));
@@ -43,7 +30,7 @@ class ShortcutLaunch : public testing::Test {
     ::RemoveDirectoryA("C:\\Program Files\\Zyfo Test");
   }
   bool WaitForLog() {
-    return PumpUntil([] { return !ProbeLog().empty(); }, 5000);
+    return PumpUntil([] { return !LaunchProbeLog().empty(); }, 5000);
   }
   static constexpr const char* kTool = "C:\\Program Files\\Zyfo Test\\tool.exe";
   static constexpr const char* kDecoy = "C:\\Program.exe";
@@ -55,7 +42,7 @@ TEST_F(ShortcutLaunch, ChosenProgramWithBlanksInItsPathStartsItselfNotItsFirstWo
   launcher::LaunchSlot(2, 1, texts);
   ASSERT_TRUE(WaitForLog());
   PumpFor(300);
-  std::string log = ProbeLog();
+  std::string log = LaunchProbeLog();
   EXPECT_NE(log.find("Zyfo Test\\tool.exe|"), std::string::npos) << log;
   EXPECT_EQ(log.find("C:\\Program.exe"), std::string::npos) << log;
 }
@@ -65,7 +52,7 @@ TEST_F(ShortcutLaunch, ACommandLineWithArgumentsStillRuns) {
   texts[2] = "\"" + std::string(kTool) + "\" --from-slot-3";
   launcher::LaunchSlot(1, 3, texts);
   ASSERT_TRUE(WaitForLog());
-  EXPECT_NE(ProbeLog().find("--from-slot-3"), std::string::npos) << ProbeLog();
+  EXPECT_NE(LaunchProbeLog().find("--from-slot-3"), std::string::npos) << LaunchProbeLog();
 }
 
 TEST_F(ShortcutLaunch, PredefinedNameStartsItsProgramThroughTheShell) {

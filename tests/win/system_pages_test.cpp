@@ -20,6 +20,7 @@
 #include "sheet/Kestrin_Setmousexy.h"
 #include "sheet/Kestrin_WheelSetting.h"
 #include "tests/support/sheet_runner.h"
+#include "tests/support/counting_hook.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;
@@ -53,11 +54,6 @@ struct RecordingParameters : sheet::SystemParameters {
   void SetSnapToDefaultButton(bool value) override { snapWrites.push_back(snap = value); }
 };
 
-struct NoHook : settings::HookLink {
-  void SetButtonTable(const volatile std::int32_t*, int) override {}
-  void SetWheelMode(std::int32_t) override {}
-};
-
 bool Checked(HWND page, int id) { return ::IsDlgButtonChecked(page, id) == BST_CHECKED; }
 // A key as the focused control gets it: the trackbar moves and tells the page by WM_HSCROLL.
 void Key(HWND control, WPARAM vk) {
@@ -77,7 +73,7 @@ class SystemPages : public testing::Test {
 
   RecordingParameters system;
   settings::RegistryStore store;
-  NoHook hook;
+  CountingHook hook;
   settings::SettingsModel model{store, hook};
 };
 
