@@ -76,7 +76,11 @@ INT_PTR Dialog::HandleDialogMessage(Dialog* dialog, UINT msg, WPARAM wp, LPARAM 
   LRESULT result = dialog->Dispatch(msg, wp, lp, &defaulted);
   if (defaulted) return FALSE;
   // The dialog manager reads a handled message's result from DWLP_MSGRESULT.
-  if (::IsWindow(hwnd)) ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
+  // Written only when it changes: under Wine each write is a round trip to the
+  // server, and the hook's events, which need the worker's quickest answer,
+  // all leave it at 0.
+  if (::IsWindow(hwnd) && ::GetWindowLongPtrA(hwnd, DWLP_MSGRESULT) != result)
+    ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
   return TRUE;
 }
 

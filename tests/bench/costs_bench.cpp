@@ -50,11 +50,17 @@ double Percentile(std::vector<double> values, double p) {
   return values[static_cast<size_t>(p * static_cast<double>(values.size() - 1) + 0.5)];
 }
 
-double CpuMs(HANDLE process) {
-  FILETIME created, exited, kernel, user;
-  if (!::GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
-  auto ms = [](FILETIME t) { return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0; };
-  return ms(kernel) + ms(user);
+// CPU time of the Unix process whose command line matches `pattern`, all its
+// threads, from the kernel's scheduler statistics (nanoseconds). Wine's
+// GetProcessTimes for another process is not to be trusted for this.
+double CpuMs(const std::string& pattern) {
+  const std::string file = UnixPath(OutputFolder()) + "/cpu.txt";
+  RunUnix("p=$(pgrep -f '" + pattern + "' | head -1); cat /proc/$p/task/*/schedstat | "
+          "awk '{s += $1} END {print int(s / 1000)}' > " + file);
+  std::ifstream in(file);
+  double microseconds = 0;
+  in >> microseconds;
+  return microseconds / 1000.0;
 }
 
 struct Memory {
@@ -136,30 +142,40 @@ struct Latency {
   double median = 0, p99 = 0;
 };
 
-// Posted press and release of the fifth button to `target`; the first key seen.
-Latency MeasureLatency(HWND target) {
+// Posted press and release of the fifth button to each target in turn, in
+// rounds, so that both meet the same conditions; the first key seen.
+std::vector<Latency> MeasureLatency(const std::vector<HWND>& targets) {
+  constexpr int kRounds = 10;
   InputObserver observer;
   PumpFor(300);
-  std::vector<double> firstKey;
-  for (int i = 0; i < kEvents; ++i) {
-    observer.Clear();
-    const double posted = Now();
-    ::PostMessageA(target, makerlibs::WM_MOUSEBTN_DOWN, 0, 14);
-    ::PostMessageA(target, makerlibs::WM_MOUSEBTN_UP, 0, 14);
-    if (!PumpUntil([&] { return observer.Injected().size() >= 4; }, 2000)) continue;
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    firstKey.push_back(1000.0 * static_cast<double>(observer.Injected().front().counter.QuadPart) /
-                           static_cast<double>(frequency.QuadPart) -
-                       posted);
+  LARGE_INTEGER frequency;
+  ::QueryPerformanceFrequency(&frequency);
+  std::vector<std::vector<double>> firstKey(targets.size());
+  for (int round = 0; round < kRounds; ++round) {
+    for (std::size_t t = 0; t < targets.size(); ++t) {
+      for (int i = 0; i < kEvents / kRounds; ++i) {
+        observer.Clear();
+        const double posted = Now();
+        ::PostMessageA(targets[t], makerlibs::WM_MOUSEBTN_DOWN, 0, 14);
+        ::PostMessageA(targets[t], makerlibs::WM_MOUSEBTN_UP, 0, 14);
+        if (!PumpUntil([&] { return observer.Injected().size() >= 4; }, 2000)) continue;
+        firstKey[t].push_back(1000.0 * static_cast<double>(observer.Injected().front().counter.QuadPart) /
+                                  static_cast<double>(frequency.QuadPart) -
+                              posted);
+      }
+    }
   }
-  return {Percentile(firstKey, 0.5), Percentile(firstKey, 0.99)};
+  std::vector<Latency> result;
+  for (const auto& values : firstKey) result.push_back({Percentile(values, 0.5), Percentile(values, 0.99)});
+  return result;
 }
 
-// A paced storm of relative pointer moves; the CPU time `process` spent per move, in microseconds.
-double CpuPerMoveUs(HANDLE process) {
+// A paced storm of relative pointer moves; the CPU time each process spent per
+// move, in microseconds. Both see the same moves.
+std::vector<double> CpuPerMoveUs(const std::vector<std::string>& processes) {
   PumpFor(300);
-  const double before = CpuMs(process);
+  std::vector<double> before;
+  for (const std::string& p : processes) before.push_back(CpuMs(p));
   for (int i = 0; i < kMoves; ++i) {
     INPUT input{};
     input.type = INPUT_MOUSE;
@@ -173,7 +189,9 @@ double CpuPerMoveUs(HANDLE process) {
     }
   }
   PumpFor(300);
-  return 1000.0 * (CpuMs(process) - before) / kMoves;
+  std::vector<double> perMove;
+  for (std::size_t i = 0; i < processes.size(); ++i) perMove.push_back(1000.0 * (CpuMs(processes[i]) - before[i]) / kMoves);
+  return perMove;
 }
 
 struct Idle {
@@ -181,12 +199,20 @@ struct Idle {
   double wakeupsPerMinute = 0;
 };
 
-Idle MeasureIdle(HANDLE process, const std::string& pattern) {
+// Both processes left alone for the same time.
+std::vector<Idle> MeasureIdle(const std::vector<std::string>& processes, const std::vector<std::string>& patterns) {
   PumpFor(1000);
-  const double cpu = CpuMs(process);
-  const long wakeups = Wakeups(pattern);
+  std::vector<double> cpu;
+  std::vector<long> wakeups;
+  for (std::size_t i = 0; i < processes.size(); ++i) {
+    cpu.push_back(CpuMs(processes[i]));
+    wakeups.push_back(Wakeups(patterns[i]));
+  }
   ::Sleep(kIdleMs);
-  return {CpuMs(process) - cpu, 60000.0 * static_cast<double>(Wakeups(pattern) - wakeups) / kIdleMs};
+  std::vector<Idle> idle;
+  for (std::size_t i = 0; i < processes.size(); ++i)
+    idle.push_back({CpuMs(processes[i]) - cpu[i], 60000.0 * static_cast<double>(Wakeups(patterns[i]) - wakeups[i]) / kIdleMs});
+  return idle;
 }
 
 std::string Fixed(double value, int decimals) {
@@ -211,22 +237,15 @@ int main(int argc, char** argv) {
   auto row = [&](const std::string& what, const std::string& program, const std::string& floor,
                  const std::string& ratio) { rows.push_back({what, program, floor, ratio}); };
 
-  // Floors first, one process at a time.
-  Latency floorLatency;
-  double floorWindowMs = 0, floorHookMs = 0, floorMoveUs = 0;
-  Memory floorMemory;
-  Idle floorIdle;
+  // Start-up of the floors, one at a time.
+  double floorWindowMs = 0, floorHookMs = 0;
   {
-    Floor floor("keys");
+    Floor floor("idle");
     floorWindowMs = floor.windowMs;
-    floorLatency = MeasureLatency(floor.window);
-    floorMemory = MemoryOf("[f]loor_program.exe");
-    floorIdle = MeasureIdle(floor.process.hProcess, "[f]loor_program.exe");
   }
   {
     Floor floor("hook");
     floorHookMs = floor.readyMs;
-    floorMoveUs = CpuPerMoveUs(floor.process.hProcess);
   }
 
   e2e::Program program;
@@ -241,13 +260,17 @@ int main(int argc, char** argv) {
   DWORD_PTR result;
   ::SendMessageTimeoutA(program.Dispatch(), WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result);
   const double hooksMs = Now() - start;
-  HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, program.ProcessId());
 
-  const Latency latency = MeasureLatency(program.Dispatch());
-  const double moveUs = CpuPerMoveUs(process);
-  const Memory memory = MemoryOf("[P]elrand.exe");
-  const Idle idle = MeasureIdle(process, "[P]elrand.exe");
-  ::CloseHandle(process);
+  // Everything else with the program and the floor side by side.
+  Floor floor("keys hook");
+  const std::vector<Latency> latencies = MeasureLatency({program.Dispatch(), floor.window});
+  const Latency latency = latencies[0], floorLatency = latencies[1];
+  const std::vector<std::string> patterns = {"[P]elrand.exe", "[f]loor_program.exe"};
+  const std::vector<double> moves = CpuPerMoveUs(patterns);
+  const double moveUs = moves[0], floorMoveUs = moves[1];
+  const Memory memory = MemoryOf("[P]elrand.exe"), floorMemory = MemoryOf("[f]loor_program.exe");
+  const std::vector<Idle> idles = MeasureIdle(patterns, patterns);
+  const Idle idle = idles[0], floorIdle = idles[1];
   program.Exit();
 
   row("Button event to first key at another program's hook, median", Fixed(latency.median, 3) + " ms",
