@@ -39,6 +39,12 @@ void PressSheetButton(HWND sheet, int button) {
   ::SendMessageA(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
 }
 
+std::string ItemText(HWND dialog, int id) {
+  char text[256] = {};
+  ::GetDlgItemTextA(dialog, id, text, sizeof text);
+  return text;
+}
+
 bool ApplyEnabled(HWND sheet) { return ::IsWindowEnabled(::GetDlgItem(sheet, kApplyButton)) != FALSE; }
 
 }  // namespace testsupport

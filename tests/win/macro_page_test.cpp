@@ -37,12 +37,6 @@ void PumpLikeTheSheet(DWORD ms) {
   }
 }
 
-std::string TextOf(HWND page, int id) {
-  char text[128] = {};
-  ::GetDlgItemTextA(page, id, text, sizeof text);
-  return text;
-}
-
 class MacroPageInProcess : public testing::Test {
  protected:
   void SetUp() override { DeleteProgramSettings(); }
@@ -64,7 +58,7 @@ TEST_F(MacroPageInProcess, TheHookReportsToThePageWhileItExistsAndToNothingAfter
   HWND pageWindow = nullptr;
   Run([&](HWND sheet, HWND page) {
     pageWindow = page;
-    EXPECT_EQ(TextOf(page, IDC_MACRO2_TEXT), " Ctrl  A ") << "a code without a name is not shown";
+    EXPECT_EQ(ItemText(page, IDC_MACRO2_TEXT), " Ctrl  A ") << "a code without a name is not shown";
     // APP before any choice stores nothing: its button is disabled, and a click
     // that comes anyway (a message from another program) is ignored.
     ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_MACRO1_STORE, BN_CLICKED), 0);
@@ -72,7 +66,7 @@ TEST_F(MacroPageInProcess, TheHookReportsToThePageWhileItExistsAndToNothingAfter
     ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_MACRO1, BN_CLICKED), 0);
     for (WPARAM vk : {16, 16, 88}) ::PostMessageA(page, makerlibs::WM_HOOK_KEY, vk, 0);
     PumpLikeTheSheet(100);
-    EXPECT_EQ(TextOf(page, IDC_MACRO1_TEXT), " Shift  Shift  X ");
+    EXPECT_EQ(ItemText(page, IDC_MACRO1_TEXT), " Shift  Shift  X ");
     // Storing macro 3 while macro 1 is being recorded does nothing.
     ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_MACRO3_STORE, BN_CLICKED), 0);
     EXPECT_EQ(model.Macro(2), settings::KeyMacro{});

@@ -60,12 +60,6 @@ void Key(HWND control, WPARAM vk) {
   ::SendMessageA(control, WM_KEYDOWN, vk, 1);
   ::SendMessageA(control, WM_KEYUP, vk, 0xC0000001);
 }
-std::string Text(HWND page, int id) {
-  char text[32] = {};
-  ::GetDlgItemTextA(page, id, text, sizeof text);
-  return text;
-}
-
 class SystemPages : public testing::Test {
  protected:
   void SetUp() override { DeleteProgramSettings(); }
@@ -203,12 +197,12 @@ TEST_F(SystemPages, XYSlidersMovedByKeyboardAndMouseShowTheirValueAndApplyWrites
     HWND p = CurrentPageOf(sheet);
     HWND x = ::GetDlgItem(p, IDC_SPEED_X);
     HWND y = ::GetDlgItem(p, IDC_SPEED_Y);
-    EXPECT_EQ(Text(p, IDC_SPEED_X_VALUE), "15");
-    EXPECT_EQ(Text(p, IDC_SPEED_Y_VALUE), "7");
+    EXPECT_EQ(ItemText(p, IDC_SPEED_X_VALUE), "15");
+    EXPECT_EQ(ItemText(p, IDC_SPEED_Y_VALUE), "7");
     EXPECT_FALSE(ApplyEnabled(sheet));
     Key(x, VK_LEFT);
     EXPECT_EQ(::SendMessageA(x, TBM_GETPOS, 0, 0), 14);
-    EXPECT_EQ(Text(p, IDC_SPEED_X_VALUE), "14");
+    EXPECT_EQ(ItemText(p, IDC_SPEED_X_VALUE), "14");
     EXPECT_TRUE(ApplyEnabled(sheet));
     // A real drag of the Y thumb to the left end.
     RECT thumb{}, channel{};
@@ -220,9 +214,9 @@ TEST_F(SystemPages, XYSlidersMovedByKeyboardAndMouseShowTheirValueAndApplyWrites
     ::ClientToScreen(y, &to);
     Xdotool("mousemove " + std::to_string(from.x) + " " + std::to_string(from.y) + " mousedown 1 mousemove " +
             std::to_string(to.x) + " " + std::to_string(to.y) + " mouseup 1");
-    PumpUntil([&] { return Text(p, IDC_SPEED_Y_VALUE) == "0"; }, 2000);
+    PumpUntil([&] { return ItemText(p, IDC_SPEED_Y_VALUE) == "0"; }, 2000);
     EXPECT_EQ(::SendMessageA(y, TBM_GETPOS, 0, 0), 0);
-    EXPECT_EQ(Text(p, IDC_SPEED_Y_VALUE), "0");
+    EXPECT_EQ(ItemText(p, IDC_SPEED_Y_VALUE), "0");
     PressSheetButton(sheet, PSBTN_OK);
   });
   EXPECT_EQ(model.Speed(0), 19);
