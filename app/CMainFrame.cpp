@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "sheet/MyPropertySheet.h"
 #include "sheet/page_rules.h"
+#include "sheet/system_parameters_win.h"
 
 namespace app {
 
@@ -38,17 +39,11 @@ int CMainFrame::OnCreate(CREATESTRUCTA*) {
 }
 
 void CMainFrame::NormaliseSystemSettings() {
-  UINT lines = 0;
-  ::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-  if (sheet::WheelLinesNeedReset(lines))
-    ::SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, sheet::kDefaultWheelLines, nullptr,
-                            SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
-
+  sheet::SystemParameters& system = sheet::PlatformSystemParameters();
+  if (sheet::WheelLinesNeedReset(system.WheelScrollLines())) system.SetWheelScrollLines(sheet::kDefaultWheelLines);
   sheet::AccelerationTriple mouse{};
-  if (::SystemParametersInfoA(SPI_GETMOUSE, 0, mouse.data(), 0) && sheet::AccelerationLevelOf(mouse) == 0) {
-    sheet::AccelerationTriple off = sheet::kAccelerationOff;
-    ::SystemParametersInfoA(SPI_SETMOUSE, 0, off.data(), SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
-  }
+  if (system.MouseAcceleration(&mouse) && sheet::AccelerationLevelOf(mouse) == 0)
+    system.SetMouseAcceleration(sheet::kAccelerationOff);
 }
 
 void CMainFrame::AddTrayIcon() {

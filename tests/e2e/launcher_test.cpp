@@ -18,6 +18,7 @@
 #include "tests/support/handle_probe.h"
 #include "tests/support/input_observer.h"
 #include "tests/support/program.h"
+#include "tests/support/screen_pixels.h"
 #include "tests/support/sheet_driver.h"
 #include "tests/support/wine_support.h"
 
@@ -184,10 +185,12 @@ TEST_F(Launcher, OpeningAndClosingThePopupTwoHundredTimesLeavesNoWindowOrIconBeh
   };
   cycle();
   // USER handles (windows, icons) of every process come from one table.
-  const int before = UserHandlesInUse();
+  const int before = UserHandlesInUse(), gdiBefore = GdiObjectCount(program.ProcessId());
   for (int i = 0; i < 200; ++i) cycle();
-  const int after = UserHandlesInUse();
+  const int after = UserHandlesInUse(), gdiAfter = GdiObjectCount(program.ProcessId());
   EXPECT_LT(after - before, 50) << "the program's handle slots grew";
+  ASSERT_GT(gdiBefore, 0) << "the program's GDI objects can be counted";
+  EXPECT_LT(gdiAfter - gdiBefore, 50) << "the program's GDI objects grew";
 
   // Positive control: what the program holds shows in the probe (an open sheet
   // holds a few hundred windows).

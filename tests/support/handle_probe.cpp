@@ -52,9 +52,4 @@ int UserHandlesInUse() {
                [](void* icon) { ::DestroyIcon(static_cast<HICON>(icon)); }, 2);
 }
 
-int GdiHandlesInUse() {
-  return InUse([] { return static_cast<void*>(::CreateSolidBrush(RGB(1, 2, 3))); },
-               [](void* brush) { ::DeleteObject(static_cast<HGDIOBJ>(brush)); }, 1);
-}
-
 }  // namespace testsupport

@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "settings/registry_store_win.h"
 #include "tests/support/handle_probe.h"
+#include "tests/support/screen_pixels.h"
 #include "tests/support/sheet_runner.h"
 #include "tests/support/counting_hook.h"
 #include "tests/support/wine_support.h"
@@ -55,10 +56,10 @@ TEST(LauncherPageInProcess, ThePreviewFollowsTheSelectionAndFileIconsDoNotPileUp
     Select(list, 9);
     EXPECT_NE(Preview(pageWindow), nullptr) << "the program file's icon";
 
-    const int userBefore = UserHandlesInUse(), gdiBefore = GdiHandlesInUse();
+    const int userBefore = UserHandlesInUse(), gdiBefore = GdiObjectCount(::GetCurrentProcessId());
     for (int i = 0; i < 1000; ++i) Select(list, i % 2 ? 9 : 2);
     EXPECT_LT(UserHandlesInUse() - userBefore, 50);
-    EXPECT_LT(GdiHandlesInUse() - gdiBefore, 50);
+    EXPECT_LT(GdiObjectCount(::GetCurrentProcessId()) - gdiBefore, 50);
     PressSheetButton(sheet, PSBTN_CANCEL);
   });
   DeleteProgramSettings();

@@ -12,6 +12,7 @@
 #include "res/resource.h"
 #include "settings/registry_store_win.h"
 #include "tests/support/handle_probe.h"
+#include "tests/support/screen_pixels.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;
@@ -165,17 +166,17 @@ TEST_F(Popup, OpeningAndClosingTwoHundredTimesLeaksNoIconWindowOrGdiObject) {
     Run({[](HWND popup) { ::PostMessageA(popup, WM_COMMAND, IDCANCEL, 0); }}, 1);
   };
   cycle();  // first-use allocations (fonts, classes) settle
-  const int userBefore = UserHandlesInUse(), gdiBefore = GdiHandlesInUse();
+  const int userBefore = UserHandlesInUse(), gdiBefore = GdiObjectCount(::GetCurrentProcessId());
   for (int i = 0; i < 200; ++i) cycle();
-  const int userAfter = UserHandlesInUse(), gdiAfter = GdiHandlesInUse();
+  const int userAfter = UserHandlesInUse(), gdiAfter = GdiObjectCount(::GetCurrentProcessId());
   EXPECT_LT(userAfter - userBefore, 50) << "USER handle slots grew";
-  EXPECT_LT(gdiAfter - gdiBefore, 50) << "GDI handle slots grew";
+  EXPECT_LT(gdiAfter - gdiBefore, 50) << "GDI objects grew";
 
   // Positive control: the probes do see 200 leaked icons (one per opening above would be 1800).
   std::vector<HICON> leaked;
   for (int i = 0; i < 200; ++i) leaked.push_back(::ExtractIconA(::GetModuleHandleA(nullptr), program.c_str(), 0));
   EXPECT_GT(UserHandlesInUse() - userAfter, 150);
-  EXPECT_GT(GdiHandlesInUse() - gdiAfter, 150);
+  EXPECT_GT(GdiObjectCount(::GetCurrentProcessId()) - gdiAfter, 150);
   for (HICON icon : leaked) ::DestroyIcon(icon);
 }
 
