@@ -201,6 +201,13 @@ TEST_F(Buttons, SharedKeysStormsForeignMessagesAndExitWithABacklog) {
   EXPECT_EQ(observer->InjectedCount(), 2000u);
   EXPECT_EQ(observer->Unreleased(), "");
 
+  // The worker thread's private shutdown message, from another program, changes nothing.
+  const HWND dispatch = program.Dispatch();
+  ::PostMessageA(dispatch, WM_USER + 200, 0, 0);
+  ::SendMessageA(dispatch, WM_USER + 200, 0, 0);
+  EXPECT_TRUE(CopyStillWorks());
+  EXPECT_EQ(program.Dispatch(), dispatch);
+
   // Random messages from other programs: the program answers, starts nothing, holds nothing.
   const std::set<DWORD> before = ProcessIds();
   const UINT known[] = {ID_OPEN_MOUSE_PANEL, ID_CONFIGURATION, ID_APP_EXIT};
