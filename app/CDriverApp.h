@@ -3,8 +3,8 @@
 #pragma once
 
 #include "bridge/CMsgThread.h"
-#include "bridge/maker_libs.h"
-#include "framework/WinApp.h"
+#include "bridge/maker_libs_win.h"
+#include "framework/win_app_win.h"
 #include "launcher/CHotButtonDlg.h"
 #include "settings/registry_store_win.h"
 #include "settings/settings_model.h"

@@ -3,9 +3,9 @@
 #include <shellapi.h>
 
 #include "bridge/device_channel_win.h"
-#include "bridge/maker_libs.h"
+#include "bridge/maker_libs_win.h"
 #include "bridge/sys_command.h"
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
 #include "res/identity.h"
 #include "res/resource.h"
 #include "sheet/MyPropertySheet.h"

@@ -3,7 +3,7 @@
 // and takes the reload requests of outside programs.
 #pragma once
 
-#include "framework/FrameWnd.h"
+#include "framework/frame_wnd_win.h"
 #include "launcher/Kestrin_ScrMenuSetting.h"
 #include "sheet/Kestrin_About.h"
 #include "sheet/Kestrin_ButtonSetting.h"

@@ -4,7 +4,7 @@
 
 #include "bridge/skin_win.h"
 #include "bridge/sys_command.h"
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
 #include "makerlibs/include/maker_contract.h"
 #include "res/resource.h"
 

@@ -1,6 +1,6 @@
 #include "bridge/CMsgThread.h"
 
-#include "bridge/maker_libs.h"
+#include "bridge/maker_libs_win.h"
 #include "makerlibs/include/maker_contract.h"
 
 namespace bridge {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "bridge/CDispatchDlg.h"
-#include "framework/WinThread.h"
+#include "framework/win_thread_win.h"
 #include "settings/settings_model.h"
 
 namespace bridge {

@@ -5,8 +5,8 @@
 // the worker thread, so button functions keep working while it is open.
 #pragma once
 
-#include "framework/Dialog.h"
-#include "framework/OwnedIcon.h"
+#include "framework/dialog_win.h"
+#include "framework/owned_icon_win.h"
 #include "launcher/popup_rules.h"
 #include "launcher/shortcut_table.h"
 #include "settings/storage.h"

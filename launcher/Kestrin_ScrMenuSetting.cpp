@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
 #include "launcher/launcher_icons_win.h"
 #include "res/resource.h"
 

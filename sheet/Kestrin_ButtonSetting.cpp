@@ -1,7 +1,7 @@
 #include "sheet/Kestrin_ButtonSetting.h"
 
 #include "actions/catalogue.h"
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
 #include "res/resource.h"
 #include "sheet/doubleclick_speed.h"
 

@@ -4,8 +4,8 @@
 // when a level was chosen in this opening.
 #pragma once
 
-#include "framework/Controls.h"
-#include "framework/PropertyPage.h"
+#include "framework/controls_win.h"
+#include "framework/property_page_win.h"
 #include "sheet/system_parameters_win.h"
 
 namespace sheet {

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "framework/Controls.h"
-#include "framework/PropertyPage.h"
+#include "framework/controls_win.h"
+#include "framework/property_page_win.h"
 #include "sheet/system_parameters_win.h"
 
 namespace sheet {

@@ -12,7 +12,7 @@
 
 #include "res/identity.h"
 #include "res/resource.h"
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
 #include "tests/support/program.h"
 #include "tests/support/wine_support.h"
 

@@ -5,7 +5,7 @@
 #include <psapi.h>
 
 #include "res/identity.h"
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
 #include "tests/support/wine_support.h"
 
 namespace e2e {

@@ -1,6 +1,6 @@
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
 
-#include "framework/Wnd.h"
+#include "framework/wnd_win.h"
 
 namespace fw {
 namespace {

@@ -1,7 +1,7 @@
 // The application object: the process's one global object and its main thread.
 #pragma once
 
-#include "framework/WinThread.h"
+#include "framework/win_thread_win.h"
 
 namespace fw {
 

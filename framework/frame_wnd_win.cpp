@@ -1,6 +1,6 @@
-#include "framework/FrameWnd.h"
+#include "framework/frame_wnd_win.h"
 
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
 
 namespace fw {
 namespace {
