@@ -10,14 +10,14 @@
 
 namespace app {
 
-static_assert(ID_APP_EXIT == fw::kAppExitCommand, "the menu's exit command is the framework's");
+CDriverApp::CDriverApp() : fw::WinApp(IDS_APP_TITLE) {}
 
 BOOL CDriverApp::InitInstance() {
   // Common controls for the configuration sheet (sliders, lists, animation).
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&controls);
 
-  // The profile: HKEY_CURRENT_USER\Software\Trovane Mouse\<application title>.
+  // The profile: HKEY_CURRENT_USER\Software\<registry key>\<application title>.
   m_store.SetProfileRoot(settings::kRegistryKey, m_szAppName[0] ? m_szAppName : settings::kAppName);
   bridge::ApplySkin(m_hInstance);
 

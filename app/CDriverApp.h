@@ -13,7 +13,7 @@ namespace app {
 
 class CDriverApp : public fw::WinApp {
  public:
-  CDriverApp() = default;
+  CDriverApp();
   // The worker-thread member goes first: hooks stopped, device library closed,
   // dispatch window destroyed. The mutex goes with the process.
   ~CDriverApp() override = default;

@@ -83,7 +83,7 @@ BOOL CMainFrame::OnCommand(WORD id, WORD, HWND) {
     case ID_CONFIGURATION:
       OpenConfigSheet();
       return TRUE;
-    case fw::kAppExitCommand:
+    case ID_APP_EXIT:
       Exit();
       return TRUE;
     default:
@@ -106,7 +106,7 @@ void CMainFrame::OnSysCommand(UINT command, LPARAM) {
 }
 
 void CMainFrame::OnEndSession(BOOL ending) {
-  if (ending) PostMessage(WM_COMMAND, fw::kAppExitCommand, reinterpret_cast<LPARAM>(m_hWnd));
+  if (ending) PostMessage(WM_COMMAND, ID_APP_EXIT, reinterpret_cast<LPARAM>(m_hWnd));
 }
 
 LRESULT CMainFrame::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {

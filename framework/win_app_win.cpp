@@ -9,7 +9,7 @@ WinApp* g_app = nullptr;
 
 HINSTANCE ResourceInstance() { return ::GetModuleHandleA(nullptr); }
 
-WinApp::WinApp() {
+WinApp::WinApp(UINT titleStringId) : m_titleStringId(titleStringId) {
   g_app = this;
   m_hInstance = ::GetModuleHandleA(nullptr);
 }
@@ -29,7 +29,7 @@ int WinApp::Main(HINSTANCE instance) {
 }
 
 void WinApp::LoadAppTitle() {
-  if (!::LoadStringA(ResourceInstance(), AFX_IDS_APP_TITLE, m_szAppName, sizeof m_szAppName)) m_szAppName[0] = 0;
+  if (!::LoadStringA(ResourceInstance(), m_titleStringId, m_szAppName, sizeof m_szAppName)) m_szAppName[0] = 0;
 }
 
 void WinApp::OnAppExit() {

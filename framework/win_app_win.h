@@ -5,29 +5,26 @@
 
 namespace fw {
 
-// Command id of the application's exit command.
-constexpr UINT kAppExitCommand = 0xE141;  // 57665
-// String resource of the application's title.
-constexpr UINT AFX_IDS_APP_TITLE = 0xE000;
-
 // Module whose resources (dialogs, menus, icons, pictures) the program uses.
 HINSTANCE ResourceInstance();
 
 class WinApp : public WinThread {
  public:
-  WinApp();
+  // titleStringId: the string resource of the application's title.
+  explicit WinApp(UINT titleStringId);
   ~WinApp() override;
 
   static WinApp* Current();
 
   // The program's entry: InitInstance, the main loop, ExitInstance.
   int Main(HINSTANCE instance);
-  // Reads the application title (string AFX_IDS_APP_TITLE): the profile's application name.
+  // Reads the application title from its string resource: the profile's application name.
   void LoadAppTitle();
   // Closes the main window, which ends the main loop.
   virtual void OnAppExit();
 
   HINSTANCE m_hInstance = nullptr;
+  const UINT m_titleStringId;
   char m_szAppName[64] = "";
 };
 

@@ -37,7 +37,7 @@ class CHotButtonDlg : public fw::Dialog {
 
   settings::SettingsStorage& m_storage;
   WheelPager& m_pager;
-  fw::OwnedIcon m_icons[kSlotCount];
+  fw::OwnedIcon m_icons[kShortcutSlotCount];
   Table m_texts;
 };
 

@@ -29,7 +29,7 @@ class Kestrin_WheelSetting : public fw::PropertyPage {
   void ShowLinesMode(bool lines);
 
   SystemParameters& m_system;
-  // What Apply hands to the system: 1, 3, 6, -1 (page scrolling) or 0 (nothing).
+  // What Apply hands to the system: a count of the list, -1 (page scrolling) or 0 (nothing).
   // Taken from the controls whenever the page opens, so that an OK never
   // repeats a choice of an earlier opening.
   std::int32_t m_nWheelValue = 0;

@@ -154,7 +154,7 @@ TEST_F(Installer, SilentInstallPlacesTheProgramItsSettingsAutostartAndEntriesAnd
 
   // The launcher's default table, exactly: the nine names, then a single space.
   const launcher::Table defaults = launcher::DefaultTable();
-  for (int slot = 1; slot <= launcher::kSlotCount; ++slot) EXPECT_EQ(Shortcut(slot), defaults[slot - 1]) << slot;
+  for (int slot = 1; slot <= launcher::kShortcutSlotCount; ++slot) EXPECT_EQ(Shortcut(slot), defaults[slot - 1]) << slot;
   EXPECT_EQ(Shortcut(9), "Calculator");
   EXPECT_EQ(Shortcut(10), " ");
   EXPECT_EQ(ValueCount(kShortcuts), 18u);

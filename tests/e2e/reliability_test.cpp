@@ -146,8 +146,8 @@ TEST_F(Reliability, StrayEventsFromOutsideAndTheirStormsLeaveNothingDown) {
 TEST_F(Reliability, OtherProgramsCannotSwitchTheButtonsOffNorHoldTheSheetOpen) {
   Start({{4, 9}});
   const HWND dispatch = program.Dispatch();
-  ::PostMessageA(dispatch, WM_USER + 200, 0, 0);
-  ::SendMessageA(dispatch, WM_USER + 200, 0, 0);
+  ::PostMessageA(dispatch, res::WM_DISPATCH_SHUTDOWN, 0, 0);
+  ::SendMessageA(dispatch, res::WM_DISPATCH_SHUTDOWN, 0, 0);
   PumpFor(300);
   EXPECT_EQ(program.Dispatch(), dispatch);
   EXPECT_TRUE(CopyStillWorks());

@@ -12,7 +12,6 @@
 
 #include "res/identity.h"
 #include "res/resource.h"
-#include "framework/win_app_win.h"
 #include "tests/support/program.h"
 #include "tests/support/wine_support.h"
 
@@ -170,7 +169,7 @@ TEST_F(Startup, ExitCommandEndsTheProcessAndRemovesTheTrayIcon) {
   e2e::Program program;
   ASSERT_TRUE(program.StartAndWait());
   HWND frame = program.Frame();
-  ::PostMessageA(frame, WM_COMMAND, fw::kAppExitCommand, 0);
+  ::PostMessageA(frame, WM_COMMAND, ID_APP_EXIT, 0);
   EXPECT_TRUE(program.WaitForExit(5000));
   EXPECT_EQ(program.ExitCode(), 0u);
   EXPECT_FALSE(::IsWindow(frame));
