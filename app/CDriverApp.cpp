@@ -25,7 +25,7 @@ BOOL CDriverApp::InitInstance() {
   m_hMutex = ::CreateMutexA(nullptr, TRUE, res::kMutexName);
   if (::GetLastError() == ERROR_ALREADY_EXISTS) return FALSE;
 
-  auto* frame = new CMainFrame(m_settings);
+  auto* frame = new CMainFrame(*this, m_settings);
   m_pMainWnd = frame;
   // The frame's creation loads the settings, writes the device speeds and adds the tray icon.
   frame->Create(nullptr, WS_OVERLAPPEDWINDOW, fw::FrameWnd::rectDefault, nullptr, nullptr, 0);
@@ -36,6 +36,11 @@ BOOL CDriverApp::InitInstance() {
   // After the frame: the worker thread hands the hook the table just loaded.
   m_msgThread.CreateThread(0, 0, nullptr);
   return TRUE;
+}
+
+int CDriverApp::ExitInstance() {
+  m_msgThread.Shutdown();
+  return fw::WinApp::ExitInstance();
 }
 
 void CDriverApp::OnAppExit() {

@@ -5,7 +5,6 @@
 #include "bridge/device_channel_win.h"
 #include "bridge/maker_libs_win.h"
 #include "bridge/sys_command.h"
-#include "framework/win_app_win.h"
 #include "res/identity.h"
 #include "res/resource.h"
 #include "sheet/MyPropertySheet.h"
@@ -14,11 +13,14 @@
 
 namespace app {
 
-CMainFrame::CMainFrame(settings::SettingsModel& settings)
-    : m_settings(settings),
+CMainFrame::CMainFrame(fw::WinApp& app, settings::SettingsModel& settings)
+    : m_app(app),
+      m_settings(settings),
       m_msgTaskbarCreated(::RegisterWindowMessageA("TaskbarCreated")),
       m_pageMouseXY(settings),
       m_pageMacro(settings, bridge::KeyHookSetTarget),
+      m_pageMove(m_system),
+      m_pageWheel(m_system),
       m_pageLauncher(settings),
       m_pageButtons(settings) {}
 
@@ -39,11 +41,10 @@ int CMainFrame::OnCreate(CREATESTRUCTA*) {
 }
 
 void CMainFrame::NormaliseSystemSettings() {
-  sheet::SystemParameters& system = sheet::PlatformSystemParameters();
-  if (sheet::WheelLinesNeedReset(system.WheelScrollLines())) system.SetWheelScrollLines(sheet::kDefaultWheelLines);
+  if (sheet::WheelLinesNeedReset(m_system.WheelScrollLines())) m_system.SetWheelScrollLines(sheet::kDefaultWheelLines);
   sheet::AccelerationTriple mouse{};
-  if (system.MouseAcceleration(&mouse) && sheet::AccelerationLevelOf(mouse) == 0)
-    system.SetMouseAcceleration(sheet::kAccelerationOff);
+  if (m_system.MouseAcceleration(&mouse) && sheet::AccelerationLevelOf(mouse) == 0)
+    m_system.SetMouseAcceleration(sheet::kAccelerationOff);
 }
 
 void CMainFrame::AddTrayIcon() {
@@ -97,7 +98,7 @@ void CMainFrame::Exit() {
     if (HWND sheet = ::FindWindowA(nullptr, res::kSheetCaption)) ::DestroyWindow(sheet);
     return;
   }
-  fw::WinApp::Current()->OnAppExit();
+  m_app.OnAppExit();
 }
 
 void CMainFrame::OnSysCommand(UINT command, LPARAM) {
@@ -168,7 +169,7 @@ void CMainFrame::OpenConfigSheet() {
   m_sheetOpen = false;
   if (m_exitPending) {
     m_exitPending = false;
-    fw::WinApp::Current()->OnAppExit();
+    m_app.OnAppExit();
   }
 }
 

@@ -3,22 +3,10 @@
 #include "framework/wnd_win.h"
 
 namespace fw {
-namespace {
-WinApp* g_app = nullptr;
-}
 
 HINSTANCE ResourceInstance() { return ::GetModuleHandleA(nullptr); }
 
-WinApp::WinApp(UINT titleStringId) : m_titleStringId(titleStringId) {
-  g_app = this;
-  m_hInstance = ::GetModuleHandleA(nullptr);
-}
-
-WinApp::~WinApp() {
-  if (g_app == this) g_app = nullptr;
-}
-
-WinApp* WinApp::Current() { return g_app; }
+WinApp::WinApp(UINT titleStringId) : m_titleStringId(titleStringId) { m_hInstance = ::GetModuleHandleA(nullptr); }
 
 int WinApp::Main(HINSTANCE instance) {
   m_hInstance = instance;

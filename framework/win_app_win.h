@@ -1,4 +1,4 @@
-// The application object: the process's one global object and its main thread.
+// The application object: the program's main thread, created by WinMain.
 #pragma once
 
 #include "framework/win_thread_win.h"
@@ -12,11 +12,9 @@ class WinApp : public WinThread {
  public:
   // titleStringId: the string resource of the application's title.
   explicit WinApp(UINT titleStringId);
-  ~WinApp() override;
 
-  static WinApp* Current();
-
-  // The program's entry: InitInstance, the main loop, ExitInstance.
+  // The program's entry: InitInstance, the main loop, ExitInstance (also when
+  // InitInstance declined): the exit step runs before Main returns.
   int Main(HINSTANCE instance);
   // Reads the application title from its string resource: the profile's application name.
   void LoadAppTitle();

@@ -101,10 +101,9 @@ void CHotButtonDlg::PostNcDestroy() {
   for (fw::OwnedIcon& icon : m_icons) icon.Reset();
 }
 
-void OpenHotButton(settings::SettingsStorage& storage) {
+void OpenHotButton(settings::SettingsStorage& storage, WheelPager& pager) {
   // Also what keeps the release of the opening button from opening a second one.
   if (::FindWindowA(nullptr, res::kPopupTitle)) return;
-  static WheelPager pager;  // the worker thread's, for the whole run
   CHotButtonDlg popup(storage, pager);
   popup.DoModal(nullptr);
   // Let the program just started take the foreground.

@@ -43,6 +43,7 @@ class CHotButtonDlg : public fw::Dialog {
 
 // Opens the popup unless one is open (its title is its single-instance key),
 // runs it to its end, and lets the program the user started come forward.
-void OpenHotButton(settings::SettingsStorage& storage);
+// pager: the program's, so that the page turning carries on across openings.
+void OpenHotButton(settings::SettingsStorage& storage, WheelPager& pager);
 
 }  // namespace launcher

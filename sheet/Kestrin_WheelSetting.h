@@ -7,13 +7,13 @@
 
 #include "framework/controls_win.h"
 #include "framework/property_page_win.h"
-#include "sheet/system_parameters_win.h"
+#include "sheet/system_parameters.h"
 
 namespace sheet {
 
 class Kestrin_WheelSetting : public fw::PropertyPage {
  public:
-  explicit Kestrin_WheelSetting(SystemParameters& system = PlatformSystemParameters());
+  explicit Kestrin_WheelSetting(SystemParameters& system);
 
   BOOL OnApply() override;
 
