@@ -203,8 +203,8 @@ TEST_F(Buttons, SharedKeysStormsForeignMessagesAndExitWithABacklog) {
 
   // The worker thread's private shutdown message, from another program, changes nothing.
   const HWND dispatch = program.Dispatch();
-  ::PostMessageA(dispatch, WM_USER + 200, 0, 0);
-  ::SendMessageA(dispatch, WM_USER + 200, 0, 0);
+  ::PostMessageA(dispatch, res::WM_DISPATCH_SHUTDOWN, 0, 0);
+  ::SendMessageA(dispatch, res::WM_DISPATCH_SHUTDOWN, 0, 0);
   EXPECT_TRUE(CopyStillWorks());
   EXPECT_EQ(program.Dispatch(), dispatch);
 

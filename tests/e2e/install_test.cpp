@@ -132,7 +132,7 @@ TEST_F(Installer, InstallStartAtLogonReinstallOverTheRunningCopyAndUninstall) {
   EXPECT_TRUE(Exists(StartMenuEntry()));
   // The launcher's default table, exactly (blanks included), and the empty resolution section.
   const launcher::Table defaults = launcher::DefaultTable();
-  for (int slot = 1; slot <= launcher::kSlotCount; ++slot) EXPECT_EQ(Shortcut(slot), defaults[slot - 1]) << slot;
+  for (int slot = 1; slot <= launcher::kShortcutSlotCount; ++slot) EXPECT_EQ(Shortcut(slot), defaults[slot - 1]) << slot;
   EXPECT_EQ(Shortcut(10), " ");
   EXPECT_EQ(ValueCount(kShortcuts), 18u);
   EXPECT_EQ(ValueCount(kDpi), 0u) << "the resolution section exists and is empty";

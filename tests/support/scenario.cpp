@@ -12,7 +12,7 @@ using namespace testsupport;
 namespace e2e {
 
 std::string Section(const char* section) {
-  return std::string("Software\\") + settings::kRegistryKey + "\\" + settings::kAppName + "\\" + section;
+  return std::string(settings::kProfileRoot) + "\\" + section;
 }
 
 std::string ButtonValue(int slot) { return settings::KeyValueName(slot); }
