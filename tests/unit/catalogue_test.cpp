@@ -13,13 +13,11 @@ TEST(Catalogue, TextsAreWindows1252Bytes) {
 }
 
 TEST(Catalogue, StoredDefaultIsTheSlotNumberFactoryDefaultSwapsBackAndForwardAndAddsTheLauncher) {
-  const int stored[] = {0, 1, 2, 3, 4, 5, -1}, factory[] = {0, 1, 2, 4, 3, 47, -1};
-  for (int slot = 0; slot <= 6; ++slot) {
-    EXPECT_EQ(actions::StoredDefault(slot), stored[slot]) << slot;
-    EXPECT_EQ(actions::FactoryDefault(slot), factory[slot]) << slot;
+  const int stored[] = {-1, 0, 1, 2, 3, 4, 5, -1}, factory[] = {-1, 0, 1, 2, 4, 3, 47, -1};
+  for (int slot = -1; slot <= 6; ++slot) {
+    EXPECT_EQ(actions::StoredDefault(slot), stored[slot + 1]) << slot;
+    EXPECT_EQ(actions::FactoryDefault(slot), factory[slot + 1]) << slot;
   }
-  EXPECT_EQ(actions::StoredDefault(-1), -1);
-  EXPECT_EQ(actions::FactoryDefault(-1), -1);
 }
 
 TEST(Contract, MessageAndEventNumbers) {

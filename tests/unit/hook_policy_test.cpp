@@ -18,11 +18,7 @@ const Table kIdentity = TableOf({0, 1, 2, 3, 4, 5});  // nothing stored: every s
 const Table kManaged = TableOf({0, 1, 9, 3, 4, 5});   // the right button copies
 
 TEST(HookPolicy, AButtonPassesWithItsOwnFunctionIsReportedWithAnotherAndFailsOpenWithNone) {
-  struct Case {
-    Button button;
-    int code;
-    Verdict verdict;
-  };
+  struct Case { Button button; int code; Verdict verdict; };
   const Case cases[] = {
       {Button::Left, 0, kPass},     {Button::Left, 7, kPass},     {Button::Left, 1, kReport},
       {Button::Left, 50, kReport},  {Button::Left, -1, kPass},    {Button::Left, 51, kPass},
@@ -54,14 +50,7 @@ TEST(HookPolicy, TheTableTakesAtMostSixEntriesAndMissingOnesHaveNoFunction) {
 
 // Sequences of events on one press memory, each with the table in force and
 // the verdict it must get.
-struct Step {
-  Button button;
-  bool down;
-  Table table;
-  Verdict verdict;
-  bool injected = false;
-  bool hasTarget = true;
-};
+struct Step { Button button; bool down; Table table; Verdict verdict; bool injected = false, hasTarget = true; };
 Step Press(Button b, const Table& t, Verdict v) { return {b, true, t, v}; }
 Step Release(Button b, const Table& t, Verdict v) { return {b, false, t, v}; }
 Step Injected(Step s) { s.injected = true; return s; }

@@ -14,12 +14,11 @@ namespace {
 using settings::KeyMacro;
 
 struct FakeHook : settings::HookLink {
-  std::vector<std::vector<std::int32_t>> tables;
+  std::vector<std::vector<std::int32_t>> tables;  // as handed over
   std::vector<std::int32_t> wheelModes;
-  const volatile std::int32_t* lastAddress = nullptr;
+  const volatile std::int32_t* address = nullptr;
   void SetButtonTable(const volatile std::int32_t* table, int count) override {
-    lastAddress = table;
-    tables.emplace_back(table, table + count);
+    tables.emplace_back(address = table, table + count);
   }
   void SetWheelMode(std::int32_t mode) override { wheelModes.push_back(mode); }
 };
@@ -61,24 +60,14 @@ TEST_F(Model, StoredValuesWinAndAreTakenAsTheyAre) {
   }
 }
 
-TEST_F(Model, ButtonsAreStoredThroughTheRawPathWhichNeverCreatesTheSection) {
+TEST_F(Model, ButtonsGoThroughTheRawPathWhichNeverCreatesTheSectionMacrosAndSpeedsThroughTheProfilePath) {
   model.SetButtonFunc(4, 9);
-  model.StoreButtons();
-  EXPECT_EQ(store.writes, 0);
-  EXPECT_FALSE(store.sections.count("Setting For Key"));
-  model.Load();  // start-up creates it
-  model.SetButtonFunc(4, 9);
-  model.StoreButtons();
-  EXPECT_EQ(store.writes, 6);
-  EXPECT_EQ(store.dwords["Setting For Key\\key4"], 9);
-  EXPECT_EQ(store.dwords["Setting For Key\\key5"], 5);
-}
-
-TEST_F(Model, MacrosAndSpeedsAreStoredThroughTheProfilePath) {
   model.SetMacro(2, KeyMacro{17, 18, 90, 0, 0, 17, 18, 90, 0, 0});
-  model.StoreMacro(2);
   model.SetSpeed(0, 20);
   model.SetSpeed(1, 12);
+  model.StoreButtons();
+  EXPECT_EQ(store.writes, 0);
+  model.StoreMacro(2);
   model.StoreSpeeds();
   EXPECT_EQ(store.writes, 12);
   EXPECT_EQ(store.dwords["Setting For KeyCombination\\keyCombination20"], 17);
@@ -86,6 +75,12 @@ TEST_F(Model, MacrosAndSpeedsAreStoredThroughTheProfilePath) {
   EXPECT_FALSE(store.dwords.count("Setting For KeyCombination\\keyCombination19"));
   EXPECT_EQ(store.dwords["Setting For MouseXY\\key0"], 20);
   EXPECT_EQ(store.dwords["Setting For MouseXY\\key1"], 12);
+  model.Load();  // start-up creates the buttons' section
+  model.SetButtonFunc(4, 9);
+  model.StoreButtons();
+  EXPECT_EQ(store.writes, 18);
+  EXPECT_EQ(store.dwords["Setting For Key\\key4"], 9);
+  EXPECT_EQ(store.dwords["Setting For Key\\key5"], 5);
 }
 
 TEST_F(Model, ShortcutsReadAbsentAsEmptyAndOnlyNonEmptyOnesAreWritten) {
@@ -113,7 +108,7 @@ TEST_F(Model, PublishHandsTheLiveTableByAddressAndReloadsTakeTheStoredValues) {
   ASSERT_EQ(hook.tables.size(), 1u);
   EXPECT_EQ(hook.tables[0], (std::vector<std::int32_t>{0, 1, 2, 3, 4, 5}));
   model.SetButtonFunc(2, 13);
-  EXPECT_EQ(hook.lastAddress[2], 13) << "the address is the model's own table";
+  EXPECT_EQ(hook.address[2], 13) << "the address is the model's own table";
   store.dwords["Setting For Key\\key4"] = 24;
   store.dwords["Setting For Wheel\\WheelType"] = 3;
   model.ReloadButtons();

@@ -6,10 +6,7 @@
 namespace {
 
 TEST(SkinText, SectionsAreFoundInWellFormedTextAndNothingElseIsFatal) {
-  struct Case {
-    std::string text;
-    std::string sections;  // found, in order, separated by blanks
-  };
+  struct Case { std::string text, sections; };  // sections found, in order, separated by blanks
   const Case cases[] = {
       {"; colours\r\n[Dialog]\r\nFace=212,208,200\r\n\r\n [ Other ] \r\nx=1", "Dialog Other"},
       {"\xEF\xBB\xBF[Dialog]\nFace=\nText=1,2\nAccent=300,1,1\n=5\n[dialog]", "Dialog"},
