@@ -4,10 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <atomic>
-#include <thread>
-#include <vector>
-
 #include "makerlibs/include/maker_api.h"
 #include "makerlibs/include/maker_contract.h"
 #include "tests/support/wine_support.h"
@@ -22,7 +18,7 @@ Fn Resolve(HMODULE module, const char* name) {
   return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
 }
 
-TEST(FenwixLink, OpenAndCloseAreAcceptedFromAnyThreadAndNothingIsPosted) {
+TEST(FenwixLink, OpenAndCloseAreAcceptedAndNothingIsPosted) {
   HMODULE module = Library("Fenwix.dll");
   auto open = Resolve<DeviceLinkOpenFn>(module, "DeviceLinkOpen");
   auto close = Resolve<DeviceLinkCloseFn>(module, "DeviceLinkClose");
@@ -32,11 +28,6 @@ TEST(FenwixLink, OpenAndCloseAreAcceptedFromAnyThreadAndNothingIsPosted) {
   ::PostMessageA(recorder.hwnd(), makerlibs::WM_MOUSEBTN_UP, 0, 36);  // the recorder does hear a report
   testsupport::PumpFor(400);
   EXPECT_NE(0, close());
-  EXPECT_NE(0, close());
-  int reopened = 0;
-  std::thread([&] { reopened = open(recorder.hwnd(), makerlibs::WM_MOUSEBTN_UP, 0); }).join();
-  EXPECT_NE(0, reopened);
-  testsupport::PumpFor(200);
   EXPECT_NE(0, close());
   EXPECT_EQ(recorder.Entries().size(), 1u) << "only the test's own message";
   ::FreeLibrary(module);
@@ -64,15 +55,6 @@ TEST(SkinMagic, ExportsOnlyByOrdinalAndKeepsTheSkinOfTheLastLoad) {
   EXPECT_FALSE(load(self, "NO_SUCH_SKIN", "Skin"));
   EXPECT_FALSE(apply("Dialog")) << "a failed load forgets the previous skin";
   EXPECT_FALSE(load(self, nullptr, "Skin") || load(self, "SKIN1", nullptr) || apply(nullptr));
-  std::atomic<int> failures{0};
-  std::vector<std::thread> threads;
-  for (int t = 0; t < 4; ++t)
-    threads.emplace_back([&] {
-      for (int i = 0; i < 200; ++i)
-        failures += !init(self, nullptr, nullptr, nullptr) + !load(self, "SKIN1", "Skin") + !apply("Dialog");
-    });
-  for (auto& t : threads) t.join();
-  EXPECT_EQ(0, failures.load()) << "calls from several threads at once";
   ::FreeLibrary(module);
 }
 
