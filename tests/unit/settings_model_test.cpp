@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <thread>
 #include <vector>
 
@@ -121,15 +122,17 @@ TEST_F(Model, PublishHandsTheLiveTableByAddressAndReloadsTakeTheStoredValues) {
 TEST_F(Model, AReplayReadingWhileAMacroIsStoredSeesOneWholeRecord) {
   const KeyMacro a{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, b{2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
   model.SetMacro(0, a);
+  std::atomic<int> reads{0}, torn{0};
   std::atomic<bool> done{false};
-  std::atomic<int> torn{0};
   std::thread reader([&] {
-    while (!done) {
+    for (; !done; ++reads) {
       const KeyMacro seen = model.Macro(0);
       if (seen != a && seen != b) ++torn;
     }
   });
-  for (int i = 0; i < 200000; ++i) model.SetMacro(0, i % 2 ? a : b);
+  // Stores while the reader reads, long enough on a busy machine for both to run at once.
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+  for (int i = 0; reads < 1000 || std::chrono::steady_clock::now() < end; ++i) model.SetMacro(0, i % 2 ? a : b);
   done = true;
   reader.join();
   EXPECT_EQ(torn.load(), 0);
