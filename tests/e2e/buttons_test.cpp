@@ -267,12 +267,17 @@ TEST_F(Buttons, SharedKeysStormsForeignMessagesAndExitWithABacklog) {
   EXPECT_LT(took, plainExit + 1500) << "exit waited for the backlog (a plain exit took " << plainExit << " ms)";
   Xdotool("mouseup 8");
 
-  // The exit removed the hooks: the button reaches the window as it is, and a
-  // physical click is still seen by a hook (this observer's).
+  // The exit removed the hooks: the button reaches the window as it is. (Right
+  // after an exit under load Wine may drop a click; a hook left behind would
+  // take every one of them.)
   observer->Clear();
   screen->Reset();
-  Xdotool("click 9");
-  EXPECT_TRUE(PumpUntil([&] { return screen->Count(WM_XBUTTONUP) == 1; }));
+  bool received = false;
+  for (int attempt = 0; attempt < 3 && !received; ++attempt) {
+    Xdotool("click 9");
+    received = PumpUntil([&] { return screen->Count(WM_XBUTTONUP) > 0; }, 2000);
+  }
+  EXPECT_TRUE(received);
   EXPECT_EQ(observer->InjectedText(), "");
 }
 
