@@ -394,7 +394,7 @@ TEST_F(Buttons, BadStoredValuesOfEveryKindAreSurvivedAndOnlyTheEditedSectionChan
     PumpFor(300);
     SheetDriver driver(started);
     ASSERT_TRUE(driver.Open());
-    for (int tab = 0; tab < 7; ++tab) driver.ShowTab(tab);
+    for (int tab = 0; tab < kTabCount; ++tab) driver.ShowTab(tab);
     driver.Click(driver.Button(kCancelButton));
     ASSERT_TRUE(driver.WaitClosed());
     // OK on the Buttons page alone stores that section whole, nothing else.

@@ -307,7 +307,7 @@ TEST_F(Executable, SheetUsesCommonControlsSixAndEveryPageFitsWithVisualStyles) {
 
   RECT sheetRect{};
   ::GetWindowRect(driver.Sheet(), &sheetRect);
-  for (int tab = 0; tab < 7; ++tab) {
+  for (int tab = 0; tab < kTabCount; ++tab) {
     ASSERT_TRUE(driver.ShowTab(tab));
     EXPECT_EQ(ControlsOutside(driver.CurrentPage()), std::vector<int>()) << "tab " << tab + 1;
     EXPECT_EQ(ControlsOutside(driver.Sheet()), std::vector<int>()) << "tab " << tab + 1;
