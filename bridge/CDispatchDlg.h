@@ -10,7 +10,7 @@
 
 #include "actions/executor_win.h"
 #include "actions/resolution_indicator_win.h"
-#include "framework/Dialog.h"
+#include "framework/dialog_win.h"
 #include "settings/settings_model.h"
 
 namespace bridge {

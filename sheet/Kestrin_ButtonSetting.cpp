@@ -1,7 +1,7 @@
 #include "sheet/Kestrin_ButtonSetting.h"
 
 #include "actions/catalogue.h"
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
 #include "res/resource.h"
 #include "sheet/doubleclick_speed.h"
 
@@ -22,7 +22,7 @@ Kestrin_ButtonSetting::Kestrin_ButtonSetting(settings::SettingsModel& settings)
 
 BOOL Kestrin_ButtonSetting::OnInitDialog() {
   fw::PropertyPage::OnInitDialog();
-  for (int slot = 0; slot < actions::kSlotCount; ++slot) {
+  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot) {
     m_lists[slot].Attach(m_hWnd, kListIds[slot]);
     m_lists[slot].ResetContent();
     for (int code = 0; code < actions::kFunctionCount; ++code)
@@ -43,7 +43,7 @@ BOOL Kestrin_ButtonSetting::OnInitDialog() {
 }
 
 void Kestrin_ButtonSetting::SelectCodes() {
-  for (int slot = 0; slot < actions::kSlotCount; ++slot) {
+  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot) {
     const int code = m_settings.ButtonFunc(slot);
     m_lists[slot].SetCurSel(actions::IsValidCode(code) ? code : -1);
   }
@@ -84,7 +84,7 @@ BOOL Kestrin_ButtonSetting::PreTranslateMessage(MSG* msg) {
 void Kestrin_ButtonSetting::OnDefaults() {
   // The executor reads the table at every button event: the defaults act at
   // once, even if the sheet is cancelled; only Apply stores them and tells the hook.
-  for (int slot = 0; slot < actions::kSlotCount; ++slot) m_settings.SetButtonFunc(slot, actions::FactoryDefault(slot));
+  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot) m_settings.SetButtonFunc(slot, actions::FactoryDefault(slot));
   SelectCodes();
   SetModified(TRUE);
 }
@@ -108,7 +108,7 @@ void Kestrin_ButtonSetting::OnLButtonDblClk(UINT, POINT) {
 }
 
 BOOL Kestrin_ButtonSetting::OnApply() {
-  for (int slot = 0; slot < actions::kSlotCount; ++slot) m_settings.SetButtonFunc(slot, m_lists[slot].GetCurSel());
+  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot) m_settings.SetButtonFunc(slot, m_lists[slot].GetCurSel());
   if (m_speed.GetPos() != m_openedSpeedPos) {
     ::SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, TimeFromSlider(m_speed.GetPos()), nullptr,
                             SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);

@@ -5,15 +5,15 @@
 
 #include <cstdint>
 
-#include "framework/Controls.h"
-#include "framework/PropertyPage.h"
-#include "sheet/system_parameters_win.h"
+#include "framework/controls_win.h"
+#include "framework/property_page_win.h"
+#include "sheet/system_parameters.h"
 
 namespace sheet {
 
 class Kestrin_WheelSetting : public fw::PropertyPage {
  public:
-  explicit Kestrin_WheelSetting(SystemParameters& system = PlatformSystemParameters());
+  explicit Kestrin_WheelSetting(SystemParameters& system);
 
   BOOL OnApply() override;
 
@@ -29,7 +29,7 @@ class Kestrin_WheelSetting : public fw::PropertyPage {
   void ShowLinesMode(bool lines);
 
   SystemParameters& m_system;
-  // What Apply hands to the system: 1, 3, 6, -1 (page scrolling) or 0 (nothing).
+  // What Apply hands to the system: a count of the list, -1 (page scrolling) or 0 (nothing).
   // Taken from the controls whenever the page opens, so that an OK never
   // repeats a choice of an earlier opening.
   std::int32_t m_nWheelValue = 0;

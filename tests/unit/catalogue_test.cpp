@@ -12,12 +12,9 @@ TEST(Catalogue, TextsAreWindows1252Bytes) {
   EXPECT_STREQ(actions::ListText(47), "Hot-Button-Men\xfc\x20");
 }
 
-TEST(Catalogue, StoredDefaultIsTheSlotNumberFactoryDefaultSwapsBackAndForwardAndAddsTheLauncher) {
-  const int stored[] = {-1, 0, 1, 2, 3, 4, 5, -1}, factory[] = {-1, 0, 1, 2, 4, 3, 47, -1};
-  for (int slot = -1; slot <= 6; ++slot) {
-    EXPECT_EQ(actions::StoredDefault(slot), stored[slot + 1]) << slot;
-    EXPECT_EQ(actions::FactoryDefault(slot), factory[slot + 1]) << slot;
-  }
+TEST(Catalogue, FactoryDefaultSwapsBackAndForwardAndAddsTheLauncher) {
+  const int factory[] = {-1, 0, 1, 2, 4, 3, 47, -1};
+  for (int slot = -1; slot <= 6; ++slot) EXPECT_EQ(actions::FactoryDefault(slot), factory[slot + 1]) << slot;
 }
 
 TEST(Contract, MessageAndEventNumbers) {

@@ -4,19 +4,27 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
 #include "makerlibs/include/maker_contract.h"
 
 namespace {
 
 using actions::ScreenRect;
+constexpr int kW = actions::kIndicatorWidth;
+constexpr int kH = actions::kIndicatorHeight;
 
 TEST(IndicatorGeometry, TheBlockSitsAtTheTopRightOfTheWorkAreaClippedToTheScreen) {
   struct Case { const char* what; int workAreaRight, screenWidth, screenHeight; ScreenRect clipped; };
   const Case cases[] = {
-      {"work area is the whole screen", 1024, 1024, 768, {948, 0, 1024, 98}},
-      {"taskbar docked at the right", 900, 1024, 768, {824, 0, 900, 98}},
-      {"work area narrower than the picture", 50, 1024, 768, {0, 0, 50, 98}},
-      {"screen lower than the picture", 1024, 1024, 60, {948, 0, 1024, 60}},
+      {"work area is the whole screen", 1024, 1024, 768, {1024 - kW, 0, 1024, kH}},
+      {"taskbar docked at the right", 900, 1024, 768, {900 - kW, 0, 900, kH}},
+      {"work area narrower than the picture", kW - 26, 1024, 768, {0, 0, kW - 26, kH}},
+      {"screen lower than the picture", 1024, 1024, kH - 38, {1024 - kW, 0, 1024, kH - 38}},
       {"work area ends at the screen's left edge", 0, 1024, 768, {}},
       {"work area starts beyond the screen", 1100, 1024, 768, {}},
       {"a screen without height", 1024, 1024, 0, {}},
@@ -39,6 +47,31 @@ TEST(IndicatorGeometry, EachLevelReportHasItsPictureAndTheResolutionItShows) {
   }
   for (int eventCode : {0, 12, 32, 35, 37, 52, -36}) EXPECT_EQ(makerlibs::ResolutionLevelOfEventCode(eventCode), -1);
   for (int level : {-1, 4}) EXPECT_FALSE(actions::LevelPictureOf(level).has_value()) << level;
+}
+
+// Width and height from a .bmp file's header; 0, 0 when it cannot be read.
+std::pair<int, int> BitmapSize(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  unsigned char header[26] = {};
+  if (!in.read(reinterpret_cast<char*>(header), sizeof header) || header[0] != 'B' || header[1] != 'M') return {0, 0};
+  auto at = [&](int offset) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(header[offset]) | header[offset + 1] << 8 |
+                                     header[offset + 2] << 16 | static_cast<std::uint32_t>(header[offset + 3]) << 24);
+  };
+  return {at(18), std::abs(at(22))};
+}
+
+// The block is what the drawn pictures cover: each as wide as it, the tallest as tall.
+TEST(IndicatorGeometry, BlockIsWhatTheDrawnPicturesCover) {
+  int tallest = 0;
+  for (int level = 0; level < 4; ++level) {
+    const auto picture = actions::LevelPictureOf(level);
+    ASSERT_TRUE(picture.has_value()) << level;
+    const auto size = BitmapSize(std::string(ZYFO_SOURCE_DIR "/res/art/bitmap_") + std::to_string(picture->bitmapId) + ".bmp");
+    EXPECT_EQ(size.first, kW) << level;
+    tallest = std::max(tallest, size.second);
+  }
+  EXPECT_EQ(tallest, kH);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "makerlibs/include/maker_api.h"
+#include "makerlibs/include/maker_api_win.h"
 #include "makerlibs/include/maker_contract.h"
 #include "tests/support/wine_support.h"
 

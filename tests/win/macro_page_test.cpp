@@ -13,7 +13,7 @@
 #include "settings/registry_store_win.h"
 #include "settings/settings_model.h"
 #include "sheet/Kestrin_Macro.h"
-#include "framework/Wnd.h"
+#include "framework/wnd_win.h"
 #include "tests/support/counting_hook.h"
 #include "tests/support/sheet_runner.h"
 #include "tests/support/wine_support.h"

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "makerlibs/include/maker_contract.h"
-#include "makerlibs/include/maker_api.h"
+#include "makerlibs/include/maker_api_win.h"
 #include "tests/support/wine_support.h"
 
 namespace {

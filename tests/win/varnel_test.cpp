@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "makerlibs/include/maker_api.h"
+#include "makerlibs/include/maker_api_win.h"
 #include "makerlibs/include/maker_contract.h"
 #include "tests/support/wine_support.h"
 
