@@ -96,7 +96,11 @@ TEST_F(Startup, AFreshProfileFromStartToLogoff) {
   EXPECT_EQ(TrayIcons().size(), 1u) << "an announcement while it is there adds no second one";
   Screenshot("tray-after-taskbar-restart", RECT{0, 0, 240, 80});
 
-  // A double-click on the icon that came back opens the sheet; more requests open no second one.
+  // A single click on the icon that came back does nothing, a double-click opens
+  // the sheet, and more requests open no second one.
+  ClickCentre(TrayIcons()[0], "click 1");
+  PumpFor(800);
+  EXPECT_FALSE(SheetOpen()) << "a single click";
   ClickCentre(TrayIcons()[0], "click --repeat 2 --delay 80 1");
   EXPECT_TRUE(PumpUntil(SheetOpen));
   ::PostMessageA(program.Frame(), WM_COMMAND, ID_CONFIGURATION, 0);
