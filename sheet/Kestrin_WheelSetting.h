@@ -27,12 +27,17 @@ class Kestrin_WheelSetting : public fw::PropertyPage {
   void OnLinesRadio();
   void OnPageRadio();
   void ShowLinesMode(bool lines);
+  // Hands the pending value to the system, unless the system holds it already.
+  void SetSystemLines();
 
   SystemParameters& m_system;
   // What Apply hands to the system: 1, 3, 6, -1 (page scrolling) or 0 (nothing).
-  // Taken from the controls whenever the page opens, so that an OK never
-  // repeats a choice of an earlier opening.
+  // Reset whenever the page opens, so that an OK never repeats a choice of an
+  // earlier opening.
   std::int32_t m_nWheelValue = 0;
+  // The system's value as last read or written by the page.
+  std::uint32_t m_systemLines = 0;
+  bool m_showingSystem = false;
   fw::ComboBox m_lines;
 };
 
