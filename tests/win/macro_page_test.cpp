@@ -32,7 +32,6 @@ void Report(HWND page, std::vector<WPARAM> keys, HWND foreground) {
 void Click(HWND page, int id) { ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 TEST(MacroPageInProcess, NamesByWinesLayoutTakesOnlyKeysForTheSheetAndStopsWhenLeft) {
-  DeleteProgramSettings();
   settings::RegistryStore store;
   CountingHook hook;
   settings::SettingsModel model{store, hook};
