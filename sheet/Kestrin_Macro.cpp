@@ -82,6 +82,9 @@ void Kestrin_Macro::OnStoreMacro(int macro) {
   if (!m_recorder.Store(macro, &record)) return;
   m_settings.SetMacro(macro - 1, record);
   m_settings.StoreMacro(macro - 1);
+  // "APP" is about to be disabled under the keyboard focus: the focus goes back
+  // to the macro's choice, where the arrows choose another.
+  ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(kRadioIds[macro - 1])), TRUE);
   Show();
   SetModified(TRUE);
 }
