@@ -32,7 +32,8 @@ BOOL Kestrin_ButtonSetting::OnInitDialog() {
   m_speed.Attach(m_hWnd, IDC_DBLCLK_SLIDER);
 
   SelectCodes();
-  for (int slot = 0; slot < actions::kSlotCount; ++slot) m_openedCodes[static_cast<std::size_t>(slot)] = m_lists[slot].GetCurSel();
+  for (int slot = 0; slot < actions::kSlotCount; ++slot)
+    m_openedCodes[static_cast<std::size_t>(slot)] = m_lists[slot].GetCurSel();
   m_speed.SetRange(kSliderMin, kSliderMax, FALSE);
   m_speed.SetPos(SliderFromTime(::GetDoubleClickTime()));
   m_openedSpeedPos = m_speed.GetPos();

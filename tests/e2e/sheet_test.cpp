@@ -64,7 +64,7 @@ TEST_F(Sheet, KeysAndTheWheelChooseAndMarkAndApplyPutsTheChoiceIntoEffect) {
   PumpFor(300);
   EXPECT_EQ(Selection(IDC_FUNC_FIFTH), 4);
   Xdotool("key z");
-  EXPECT_TRUE(PumpUntil([&] { return Selection(IDC_FUNC_FIFTH) == 3; }, 2000)) << "\"Zur\xfc" "ck\" by its first letter";
+  EXPECT_TRUE(PumpUntil([&] { return Selection(IDC_FUNC_FIFTH) == 3; }, 2000)) << "Zur\xfc" "ck by its first letter";
   // The sheet sees Ctrl+Tab first, even with the focus on a control of a page.
   Xdotool("key ctrl+Tab");
   EXPECT_TRUE(PumpUntil([&] { return driver.CurrentTab() == 1; }, 2000));

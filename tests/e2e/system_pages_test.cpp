@@ -1,11 +1,7 @@
-// Looking at the configuration sheet of the real program changes nothing: its
-// seven tabs opened and closed with OK leave the program's settings and the
-// system's wheel and pointer settings as they were, however unusual they are.
-// Then a change on each of the wheel, pointer and X/Y tabs takes effect.
+// Looking at the real program's sheet changes nothing, however unusual the settings
+// are; a change on the wheel, pointer and X/Y tabs then takes effect.
 #include <gtest/gtest.h>
 #include <windows.h>
-
-#include <commctrl.h>
 
 #include <fstream>
 #include <iterator>
@@ -119,7 +115,6 @@ TEST_F(SystemPages, EveryTabOpenedAndClosedWithOkWritesNothingAndAChangeOnEachTa
   ASSERT_TRUE(driver.ShowTab(3));
   FocusOn(IDC_POINTER_SPEED);
   Xdotool("key Right");
-  EXPECT_TRUE(PumpUntil([&] { return ::SendMessageA(driver.Item(IDC_POINTER_SPEED), TBM_GETPOS, 0, 0) == 11; }, 2000));
   ASSERT_TRUE(driver.ShowTab(5));
   FocusOn(IDC_SPEED_X);
   Xdotool("key Left");
@@ -127,9 +122,6 @@ TEST_F(SystemPages, EveryTabOpenedAndClosedWithOkWritesNothingAndAChangeOnEachTa
   ASSERT_TRUE(driver.WaitClosed());
   EXPECT_EQ(SpeedReadByANewProgram(), 11u) << "the speed reaches the platform's own call";
   EXPECT_EQ(DeviceBytes(), std::string("\x13\0\0\0\x0c\0\0\0", 8)) << "X 14 + 5, Y as stored";
-  DWORD x = 0;
-  EXPECT_TRUE(ReadUserDword(kRoot + "\\Setting For MouseXY", "key0", &x));
-  EXPECT_EQ(x, 19u);
   ::SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, 3, nullptr, kWrite);
   ::SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, 500, nullptr, kWrite);
 }

@@ -21,7 +21,7 @@ TEST(KeyPolicy, OneReportPerPhysicalPressByTheGenericCodeOfModifiers) {
       {{Ev(65, "d"), Ev(65, "u"), Ev(65, "d")}, "65 65 "},
       {{Ev(65, "d"), Ev(65, "dh"), Ev(65, "dh"), Ev(65, "u")}, "65 "},           // auto-repeat
       {{Ev(65, "d"), Ev(65, "d")}, "65 65 "},          // its release was lost (Win+L): the system has it up
-      {{Ev(65, "di"), Ev(66, "d"), Ev(66, "ui"), Ev(66, "d")}, "66 66 "},        // synthesised: none, but releases count
+      {{Ev(65, "di"), Ev(66, "d"), Ev(66, "ui"), Ev(66, "d")}, "66 66 "},  // synthesised: none; its release counts
       {{Ev(0xA0, "d"), Ev(0xA1, "u"), Ev(0xA3, "d"), Ev(0xA5, "d"), Ev(0xA4, "dh")}, "16 17 18 "},
       {{Ev(0xA2, "d"), Ev(0xA3, "dh"), Ev(0xA2, "u"), Ev(0xA3, "u")}, "17 "},   // Wine's right Ctrl: left, then right
       {{Ev(0xA2, "dg"), Ev(0xA5, "dh"), Ev(0xA2, "ug"), Ev(0xA5, "u")}, "18 "}, // AltGr is one key

@@ -55,7 +55,7 @@ TEST(PageRules, FourAccelerationTriplesAndTheirLevelCodes) {
     EXPECT_EQ(*sheet::AccelerationOfLevel(level), presets[level - 2]);
   }
   // Near misses and Windows' own default match no preset.
-  for (const sheet::AccelerationTriple& other : {sheet::AccelerationTriple{6, 10, 1}, {4, 12, 1}, {7, 0, 2}, {12, 4, 2}})
+  for (const sheet::AccelerationTriple& other : {sheet::AccelerationTriple{6, 10, 1}, {4, 12, 1}, {7, 0, 2}, {0, 0, 1}})
     EXPECT_EQ(sheet::AccelerationLevelOf(other), 0);
   for (int level : {-1, 0, 1, 6, 1034}) EXPECT_EQ(sheet::AccelerationOfLevel(level), nullptr) << level;
 }
