@@ -332,8 +332,9 @@ TEST_F(Reliability, BadStoredValuesOfEveryKindAreSurvivedAndOnlyTheEditedSection
     for (int tab = 0; tab < 7; ++tab) driver.ShowTab(tab);
     driver.Click(driver.Button(e2e::kCancelButton));
     ASSERT_TRUE(driver.WaitClosed());
-    // Only the Buttons page is shown and applied: it stores its section, nothing else.
+    // Only the Buttons page is shown, edited and applied: it stores its section, nothing else.
     ASSERT_TRUE(driver.Open());
+    driver.Click(driver.Item(IDC_DEFAULTS));
     driver.Click(driver.Button(e2e::kOkButton));
     ASSERT_TRUE(driver.WaitClosed());
     ASSERT_TRUE(program.Exit());
