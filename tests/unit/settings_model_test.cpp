@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "tests/unit/fake_storage.h"
@@ -57,10 +58,13 @@ TEST_F(Model, StoredValuesWinAndAreTakenAsTheyAre) {
   EXPECT_EQ(model.Macro(1), (KeyMacro{0, 0, 0x41, 0, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(model.Speed(0), 12);
   EXPECT_TRUE(model.SpeedsInDeviceRange());
-  for (auto speeds : {std::make_pair(4, 12), std::make_pair(12, 21), std::make_pair(5, 20)}) {
-    model.SetSpeed(0, speeds.first);
-    model.SetSpeed(1, speeds.second);
-    EXPECT_EQ(model.SpeedsInDeviceRange(), speeds.first >= 5 && speeds.second <= 20);
+  // Each bound of each axis broken once; both ends of the range kept.
+  const std::tuple<int, int, bool> cases[] = {{4, 12, false}, {21, 12, false}, {12, 4, false}, {12, 21, false},
+                                              {5, 20, true},  {20, 5, true}};
+  for (const auto& [x, y, inRange] : cases) {
+    model.SetSpeed(0, x);
+    model.SetSpeed(1, y);
+    EXPECT_EQ(model.SpeedsInDeviceRange(), inRange) << x << ", " << y;
   }
 }
 
