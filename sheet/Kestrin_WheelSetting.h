@@ -1,6 +1,7 @@
 // The "Rad" tab: how far one notch of the wheel scrolls, for the whole desktop.
 // A line count chosen in the list is in force at once (and stays after
-// Cancel); page scrolling and a typed count wait for Apply or OK.
+// Cancel); page scrolling and a typed count wait for Apply or OK. A count the
+// list does not offer is shown as it is and left alone.
 #pragma once
 
 #include <cstdint>

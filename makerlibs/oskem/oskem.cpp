@@ -30,7 +30,8 @@ LRESULT CALLBACK KeyProc(int code, WPARAM wParam, LPARAM lParam) {
     event.injected = (info->flags & LLKHF_INJECTED) != 0;
     // Inside a low-level hook the system's key state is still the one before
     // this event (Windows and Wine alike): down means a repeat of a held key.
-    event.heldBefore = (GetAsyncKeyState(static_cast<int>(makerlibs::keypolicy::ReportedCode(event.vk))) & 0x8000) != 0;
+    const int reported = static_cast<int>(makerlibs::keypolicy::ReportedCode(event.vk));
+    event.heldBefore = event.down && !event.injected && (GetAsyncKeyState(reported) & 0x8000) != 0;
     const makerlibs::keypolicy::Verdict verdict = makerlibs::keypolicy::Decide(event, g_held);
     HWND target = g_target.load();
     // The foreground window goes with the key: the macro page records only
