@@ -41,10 +41,11 @@ int CMainFrame::OnCreate(CREATESTRUCTA*) {
 }
 
 void CMainFrame::NormaliseSystemSettings() {
+  // A wheel that scrolls nothing is a broken setting, not a choice. The
+  // acceleration stays as the user set it, even outside the pointer page's
+  // four levels (Windows' own default, 6, 10, 1, is none of them): that page
+  // shows no level for such a triple and leaves it alone.
   if (sheet::WheelLinesNeedReset(m_system.WheelScrollLines())) m_system.SetWheelScrollLines(sheet::kDefaultWheelLines);
-  sheet::AccelerationTriple mouse{};
-  if (m_system.MouseAcceleration(&mouse) && sheet::AccelerationLevelOf(mouse) == 0)
-    m_system.SetMouseAcceleration(sheet::kAccelerationOff);
 }
 
 void CMainFrame::AddTrayIcon() {

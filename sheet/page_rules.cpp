@@ -40,6 +40,30 @@ bool IsWheelChoice(std::int32_t pending) {
   return pending == -1 || WheelListIndexOfLines(static_cast<std::uint32_t>(pending)) >= 0;
 }
 
+WheelView WheelViewOf(std::uint32_t systemLines) {
+  WheelView view;
+  if (systemLines == kWheelPageScroll) {
+    view.pageScroll = true;
+    return view;
+  }
+  view.listIndex = WheelListIndexOfLines(systemLines);
+  view.editText = std::to_string(systemLines);
+  return view;
+}
+
+bool WheelWriteNeeded(std::int32_t pending, std::uint32_t systemLines) {
+  return IsWheelChoice(pending) && static_cast<std::uint32_t>(pending) != systemLines;
+}
+
+PointerWrites PointerChanges(const PointerView& opened, int speed, int chosenLevel, bool snap) {
+  PointerWrites writes;
+  writes.speed = speed != opened.speed;
+  const AccelerationTriple* chosen = AccelerationOfLevel(chosenLevel);
+  writes.acceleration = chosen && *chosen != opened.acceleration;
+  writes.snap = snap != opened.snap;
+  return writes;
+}
+
 int AccelerationLevelOf(const AccelerationTriple& triple) {
   for (std::size_t i = 0; i < kAccelerationPresets.size(); ++i)
     if (kAccelerationPresets[i] == triple) return kFirstAccelerationLevel + static_cast<int>(i);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "settings/settings_model.h"
 
@@ -26,11 +27,22 @@ std::int32_t WheelLinesOfListIndex(int index);
 std::int32_t WheelLinesOfTypedText(const char* text);
 // A pending value the wheel page hands to the system: one of the list's counts or page scrolling (-1).
 bool IsWheelChoice(std::int32_t pending);
+// What the page shows for the system's value: page scrolling; or a line count,
+// selected in the list when the list has it, else standing in the list's edit
+// field as it is (5, 10, ...), unchanged until the user picks or types another.
+struct WheelView {
+  bool pageScroll = false;
+  int listIndex = -1;
+  std::string editText;
+};
+WheelView WheelViewOf(std::uint32_t systemLines);
+// Whether Apply (or a list choice) hands the pending value to the system: only
+// a choice, and only when the system does not hold it already.
+bool WheelWriteNeeded(std::int32_t pending, std::uint32_t systemLines);
 
 // ---- pointer acceleration: (threshold 1, threshold 2, acceleration)
 using AccelerationTriple = std::array<int, 3>;
 constexpr std::array<AccelerationTriple, 4> kAccelerationPresets = {{{0, 0, 0}, {7, 0, 1}, {4, 12, 2}, {4, 6, 2}}};
-constexpr AccelerationTriple kAccelerationOff = {0, 0, 0};
 // The level codes of the four radios ("Null", "Langsam", "Mittel", "Hoch").
 constexpr int kFirstAccelerationLevel = 2;
 constexpr int kLastAccelerationLevel = 5;
@@ -42,6 +54,23 @@ const AccelerationTriple* AccelerationOfLevel(int level);
 // ---- pointer speed: the platform's 1..20
 constexpr int kPointerSpeedMin = 1;
 constexpr int kPointerSpeedMax = 20;
+
+// What the pointer page showed when it opened, and what it shows at Apply.
+struct PointerView {
+  int speed = 0;                      // the slider's position
+  AccelerationTriple acceleration{};  // the system's triple
+  bool snap = false;
+};
+struct PointerWrites {
+  bool speed = false;
+  bool acceleration = false;
+  bool snap = false;
+};
+// Apply writes each setting only where it differs from the opening: the
+// acceleration only when a level was chosen (2..5) and its triple is not the
+// system's, so a triple outside the presets survives every Apply that does not
+// choose a level.
+PointerWrites PointerChanges(const PointerView& opened, int speed, int chosenLevel, bool snap);
 
 // ---- X/Y sensor speeds: slider 0..15 stands for the device's speeds 5..20
 constexpr int kAxisSliderMin = 0;

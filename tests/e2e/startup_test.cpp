@@ -58,7 +58,7 @@ TEST_F(Startup, AFreshProfileFromStartToLogoff) {
     EXPECT_TRUE(DeviceBytes().empty()) << "X = 0 and Y = 1 are no speeds the device takes";
   }
   EXPECT_EQ(WheelLines(), 3u) << "a wheel that scrolls nothing is set to 3 lines";
-  EXPECT_EQ(Acceleration(), (std::vector<int>{0, 0, 0}));
+  EXPECT_EQ(Acceleration(), (std::vector<int>{6, 10, 1})) << "the acceleration stays as the user set it";
 
   // Hidden windows, found by their titles; minimise and maximise leave them hidden.
   EXPECT_EQ(::FindWindowA(nullptr, res::kFrameTitle), program.Frame());

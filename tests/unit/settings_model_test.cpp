@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "tests/unit/fake_storage.h"
@@ -54,10 +55,13 @@ TEST_F(Model, StoredValuesWinAndAreTakenAsTheyAre) {
   EXPECT_EQ(model.Macro(1), (KeyMacro{0, 0, 0x41, 0, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(model.Speed(0), 12);
   EXPECT_TRUE(model.SpeedsInDeviceRange());
-  for (auto [x, y] : {std::make_pair(4, 12), std::make_pair(12, 21), std::make_pair(5, 20)}) {
+  // Each bound of each axis broken once; both ends of the range kept.
+  const std::tuple<int, int, bool> cases[] = {{4, 12, false}, {21, 12, false}, {12, 4, false}, {12, 21, false},
+                                              {5, 20, true},  {20, 5, true}};
+  for (const auto& [x, y, inRange] : cases) {
     model.SetSpeed(0, x);
     model.SetSpeed(1, y);
-    EXPECT_EQ(model.SpeedsInDeviceRange(), x >= 5 && y <= 20) << x << "," << y;
+    EXPECT_EQ(model.SpeedsInDeviceRange(), inRange) << x << ", " << y;
   }
 }
 
