@@ -6,6 +6,8 @@
 
 #include <type_traits>
 
+#include "framework/handles_win.h"
+
 namespace actions {
 
 void SystemInput::MouseEvent(DWORD flags, DWORD dx, DWORD dy, DWORD data) { ::mouse_event(flags, dx, dy, data, 0); }
@@ -86,11 +88,8 @@ void OpenDrivesFolder() {
   info.nShow = SW_SHOWNORMAL;
   info.lpIDList = drives;
   ::ShellExecuteExA(&info);
-  IMalloc* allocator = nullptr;
-  if (SUCCEEDED(::SHGetMalloc(&allocator)) && allocator) {
-    allocator->Free(drives);
-    allocator->Release();
-  }
+  fw::ComPtr<IMalloc> allocator;
+  if (SUCCEEDED(::SHGetMalloc(allocator.Put())) && allocator) allocator->Free(drives);
 }
 
 void ToggleDesktop(IShellDispatch* shell) {
@@ -100,11 +99,8 @@ void ToggleDesktop(IShellDispatch* shell) {
                                                 SW_SHOWNORMAL)) > 32)
     return;
   if (!shell) return;
-  IShellDispatch4* shell4 = nullptr;
-  if (SUCCEEDED(shell->QueryInterface(IID_IShellDispatch4, reinterpret_cast<void**>(&shell4))) && shell4) {
-    shell4->ToggleDesktop();
-    shell4->Release();
-  }
+  fw::ComPtr<IShellDispatch4> shell4;
+  if (SUCCEEDED(shell->QueryInterface(IID_IShellDispatch4, shell4.PutVoid())) && shell4) shell4->ToggleDesktop();
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "bridge/skin_win.h"
 
+#include "bridge/maker_libs_win.h"
+
 namespace bridge {
 namespace {
 typedef BOOL(WINAPI* InitFn)(HINSTANCE, const char*, const char*, const char*);
@@ -9,7 +11,8 @@ typedef BOOL(WINAPI* ApplyToDialogsFn)(const char*);
 
 void ApplySkin(HINSTANCE instance) {
   // Loaded once per process and kept: each thread makes its own three calls.
-  static HMODULE library = ::LoadLibraryA("SkinMagic.dll");
+  static const fw::UniqueModule skin = LoadProgramLibrary("SkinMagic.dll");
+  HMODULE library = skin.get();
   if (!library) return;
   auto init = reinterpret_cast<InitFn>(reinterpret_cast<void*>(::GetProcAddress(library, MAKEINTRESOURCEA(1))));
   auto load =
