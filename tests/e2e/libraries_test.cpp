@@ -119,8 +119,8 @@ TEST_P(MissingLibrary, ProgramStillStartsWithTrayFrameAndSheet) {
 
 INSTANTIATE_TEST_SUITE_P(EachLibrary, MissingLibrary,
                          testing::Values("Varnel.dll", "Oskem.dll", "Fenwix.dll", "SkinMagic.dll"),
-                         [](const testing::TestParamInfo<const char*>& info) {
-                           std::string name = info.param;
+                         [](const testing::TestParamInfo<const char*>& library) {
+                           std::string name = library.param;
                            return name.substr(0, name.find('.'));
                          });
 

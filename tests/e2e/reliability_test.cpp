@@ -322,12 +322,12 @@ TEST_F(Reliability, BadStoredValuesOfEveryKindAreSurvivedAndOnlyTheEditedSection
     for (const SectionValues& section : DwordSections()) before[section.key] = ReadSection(section.key);
     before[shortcuts] = ReadSection(shortcuts);
 
-    e2e::Program program;
-    ASSERT_TRUE(program.StartAndWait());
+    e2e::Program survivor;
+    ASSERT_TRUE(survivor.StartAndWait());
     InputObserver watch;
     Xdotool("click 8 click 9");
     PumpFor(300);
-    e2e::SheetDriver driver(program);
+    e2e::SheetDriver driver(survivor);
     ASSERT_TRUE(driver.Open());
     for (int tab = 0; tab < 7; ++tab) driver.ShowTab(tab);
     driver.Click(driver.Button(e2e::kCancelButton));
@@ -336,8 +336,8 @@ TEST_F(Reliability, BadStoredValuesOfEveryKindAreSurvivedAndOnlyTheEditedSection
     ASSERT_TRUE(driver.Open());
     driver.Click(driver.Button(e2e::kOkButton));
     ASSERT_TRUE(driver.WaitClosed());
-    ASSERT_TRUE(program.Exit());
-    EXPECT_EQ(program.ExitCode(), 0u);
+    ASSERT_TRUE(survivor.Exit());
+    EXPECT_EQ(survivor.ExitCode(), 0u);
     PumpFor(200);
     EXPECT_EQ(watch.Unreleased(), "");
     for (const auto& [key, values] : before) {

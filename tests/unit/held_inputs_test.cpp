@@ -86,7 +86,7 @@ TEST(ButtonFunctions, ReleaseAllLetsGoOfHeldAndHalfSentInputs) {
 TEST(ButtonFunctions, CompletedActionsLeaveNothingDown) {
   for (int code = 0; code < kFunctionCount; ++code) {
     Engine e;
-    for (int i = 0; i < 5; ++i) e.macros[i] = e.macros[5 + i] = 0x41 + i;
+    for (std::size_t i = 0; i < 5; ++i) e.macros[i] = e.macros[5 + i] = 0x41 + static_cast<int>(i);
     ButtonTable table{};
     table.fill(code);
     e.Event(12, kPress, table);

@@ -18,12 +18,12 @@ std::string NameOf(std::uint32_t vk) {
 
 TEST(KeyNames, LettersDigitsKeypadAndFunctionKeysByClass) {
   for (char c = 'A'; c <= 'Z'; ++c) EXPECT_EQ(NameOf(static_cast<std::uint32_t>(c)), std::string(" ") + c + " ");
-  for (int d = 0; d <= 9; ++d) {
+  for (std::uint32_t d = 0; d <= 9; ++d) {
     const std::string digit = " " + std::to_string(d) + " ";
     EXPECT_EQ(NameOf(48 + d), digit);
     EXPECT_EQ(NameOf(96 + d), digit) << "the keypad reads like the digit row";
   }
-  for (int n = 1; n <= 12; ++n) EXPECT_EQ(NameOf(0x70 + n - 1), " F" + std::to_string(n) + " ");
+  for (std::uint32_t n = 1; n <= 12; ++n) EXPECT_EQ(NameOf(0x70 + n - 1), " F" + std::to_string(n) + " ");
 }
 
 TEST(KeyNames, TheNamedKeysOfTheTable) {

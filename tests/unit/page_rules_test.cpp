@@ -16,7 +16,9 @@ TEST(PageRules, WheelListIndexAndLinesMapBothWays) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.lines);
     EXPECT_EQ(sheet::WheelListIndexOfLines(c.lines), c.index);
-    if (c.index >= 0) EXPECT_EQ(sheet::WheelLinesOfListIndex(c.index), static_cast<std::int32_t>(c.lines));
+    if (c.index >= 0) {
+      EXPECT_EQ(sheet::WheelLinesOfListIndex(c.index), static_cast<std::int32_t>(c.lines));
+    }
   }
   for (int index : {-1, 3, 51}) EXPECT_EQ(sheet::WheelLinesOfListIndex(index), 0) << index;
   EXPECT_EQ(sheet::WheelListIndexOfLines(sheet::kDefaultWheelLines), 1) << "the default is offered by the list";

@@ -56,21 +56,21 @@ class MacroPageInProcess : public testing::Test {
 TEST_F(MacroPageInProcess, TheHookReportsToThePageWhileItExistsAndToNothingAfterwards) {
   model.SetMacro(1, {17, 999, 65, 0, 0, 17, 999, 65, 0, 0});
   HWND pageWindow = nullptr;
-  Run([&](HWND sheet, HWND page) {
-    pageWindow = page;
-    EXPECT_EQ(ItemText(page, IDC_MACRO2_TEXT), " Ctrl  A ") << "a code without a name is not shown";
+  Run([&](HWND sheet, HWND pageHwnd) {
+    pageWindow = pageHwnd;
+    EXPECT_EQ(ItemText(pageHwnd, IDC_MACRO2_TEXT), " Ctrl  A ") << "a code without a name is not shown";
     // APP before any choice stores nothing: its button is disabled, and a click
     // that comes anyway (a message from another program) is ignored.
-    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_MACRO1_STORE, BN_CLICKED), 0);
+    ::SendMessageA(pageHwnd, WM_COMMAND, MAKEWPARAM(IDC_MACRO1_STORE, BN_CLICKED), 0);
     EXPECT_EQ(model.Macro(0), settings::KeyMacro{});
-    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_MACRO1, BN_CLICKED), 0);
-    for (WPARAM vk : {16, 16, 88}) ::PostMessageA(page, makerlibs::WM_HOOK_KEY, vk, 0);
+    ::SendMessageA(pageHwnd, WM_COMMAND, MAKEWPARAM(IDC_MACRO1, BN_CLICKED), 0);
+    for (WPARAM vk : {16u, 16u, 88u}) ::PostMessageA(pageHwnd, makerlibs::WM_HOOK_KEY, vk, 0);
     PumpLikeTheSheet(100);
-    EXPECT_EQ(ItemText(page, IDC_MACRO1_TEXT), " Shift  Shift  X ");
+    EXPECT_EQ(ItemText(pageHwnd, IDC_MACRO1_TEXT), " Shift  Shift  X ");
     // Storing macro 3 while macro 1 is being recorded does nothing.
-    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_MACRO3_STORE, BN_CLICKED), 0);
+    ::SendMessageA(pageHwnd, WM_COMMAND, MAKEWPARAM(IDC_MACRO3_STORE, BN_CLICKED), 0);
     EXPECT_EQ(model.Macro(2), settings::KeyMacro{});
-    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_MACRO1_STORE, BN_CLICKED), 0);
+    ::SendMessageA(pageHwnd, WM_COMMAND, MAKEWPARAM(IDC_MACRO1_STORE, BN_CLICKED), 0);
     EXPECT_EQ(model.Macro(0), (settings::KeyMacro{16, 16, 88, 0, 0, 16, 16, 88, 0, 0}));
     ::SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
   });
