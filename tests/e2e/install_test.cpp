@@ -16,6 +16,7 @@
 #include "launcher/shortcut_table.h"
 #include "res/identity.h"
 #include "res/version.h"
+#include "settings/schema.h"
 #include "tests/support/program.h"
 #include "tests/support/sheet_driver.h"
 #include "tests/support/wine_support.h"
@@ -24,7 +25,7 @@ using namespace testsupport;
 
 namespace {
 
-const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
+const std::string kRoot = settings::kProfileRoot;
 const std::string kShortcuts = kRoot + "\\Setting For ShortcutKey";
 const std::string kDpi = kRoot + "\\Setting For Dpi";
 const std::string kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";

@@ -9,6 +9,7 @@
 
 #include "res/identity.h"
 #include "res/resource.h"
+#include "settings/schema.h"
 #include "tests/support/input_observer.h"
 #include "tests/support/program.h"
 #include "tests/support/wine_support.h"
@@ -17,7 +18,7 @@ using namespace testsupport;
 
 namespace {
 
-const std::string kButtons = "Software\\Trovane Mouse\\Pelrand\\Setting For Key";
+const std::string kButtons = std::string(settings::kProfileRoot) + "\\Setting For Key";
 const char* const kLibraries[] = {"Varnel.dll", "Oskem.dll", "Fenwix.dll", "SkinMagic.dll"};
 
 // A copy of the program in a folder of its own, without one library.

@@ -17,6 +17,7 @@
 #include "makerlibs/include/maker_contract.h"
 #include "res/identity.h"
 #include "res/resource.h"
+#include "settings/schema.h"
 #include "tests/support/input_observer.h"
 #include "tests/support/program.h"
 #include "tests/support/sheet_driver.h"
@@ -26,7 +27,7 @@ using namespace testsupport;
 
 namespace {
 
-const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
+const std::string kRoot = settings::kProfileRoot;
 const std::string kButtons = kRoot + "\\Setting For Key";
 constexpr UINT kDown = makerlibs::WM_MOUSEBTN_DOWN, kUp = makerlibs::WM_MOUSEBTN_UP;
 

@@ -12,6 +12,7 @@
 
 #include "res/identity.h"
 #include "res/resource.h"
+#include "settings/schema.h"
 #include "tests/support/program.h"
 #include "tests/support/wine_support.h"
 
@@ -19,7 +20,7 @@ using namespace testsupport;
 
 namespace {
 
-const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
+const std::string kRoot = settings::kProfileRoot;
 
 std::vector<unsigned char> DeviceBytes() {
   std::ifstream in(DeviceFile(), std::ios::binary);

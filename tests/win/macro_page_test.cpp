@@ -14,6 +14,7 @@
 #include "settings/settings_model.h"
 #include "sheet/Kestrin_Macro.h"
 #include "framework/wnd_win.h"
+#include "settings/schema.h"
 #include "tests/support/counting_hook.h"
 #include "tests/support/sheet_runner.h"
 #include "tests/support/wine_support.h"
@@ -76,7 +77,7 @@ TEST_F(MacroPageInProcess, TheHookReportsToThePageWhileItExistsAndToNothingAfter
   });
   EXPECT_EQ(targets, (std::vector<HWND>{pageWindow, nullptr}));
   DWORD value = 0;
-  EXPECT_TRUE(ReadUserDword("Software\\Trovane Mouse\\Pelrand\\Setting For KeyCombination", "keyCombination1", &value));
+  EXPECT_TRUE(ReadUserDword(std::string(settings::kProfileRoot) + "\\Setting For KeyCombination", "keyCombination1", &value));
   EXPECT_EQ(value, 16u) << "stored at once, Cancel or not";
 }
 
