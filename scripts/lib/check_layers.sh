@@ -11,8 +11,9 @@
 #    includes only makerlibs/, and makerlibs/include/ only itself.
 # 3. A portable file (neither *_win.* nor named after a class: C*, Kestrin_*,
 #    MyPropertySheet) includes no Windows header and no Win32 file of the project.
-# 4. One fact, one place: a text of res/identity.h or a name of the launcher's
-#    predefined programs appears as a literal only in its own header (the
+# 4. One fact, one place: a text of res/identity.h, a name of the launcher's
+#    predefined programs or a five-digit command id of res/resource.h appears
+#    as a literal only in its own header (the
 #    program's sources, the resource script, the installer and the build are
 #    checked; tests and documents are not).
 set -uo pipefail
@@ -101,6 +102,9 @@ check_tree() {
     awk 'length($0) >= length("res/identity.h ") + 6' >>"$facts"  # a text of a few letters says nothing alone
   [ -f launcher/predefined_programs.h ] &&
     sed -n 's/^[[:space:]]*X(\("[^"]*"\),.*/launcher\/predefined_programs.h \1/p' launcher/predefined_programs.h >>"$facts"
+  # Command ids of five digits (the exit command the installer sends, the panel
+  # command outside programs send) are distinctive enough to look for.
+  [ -f res/resource.h ] && sed -n 's/^#define ID_[A-Z0-9_]* \([0-9]\{5\}\)$/res\/resource.h \1/p' res/resource.h >>"$facts"
   local texts="$scratch_dir/texts"
   cut -d' ' -f2- "$facts" >"$texts"
   local checked
@@ -166,6 +170,7 @@ self_test() {
   expect fail "a portable file including a Win32 file" 'printf "#include \"framework/wnd_win.h\"\n" >actions/plan.cpp'
   expect fail "a copy of a window title" 'printf "const char* t = \"Zyfo Mouse Driver\";\n" >app/CMainFrame.cpp'
   expect pass "a window title named in a comment" 'printf "// the frame \"Zyfo Mouse Driver\"\n" >app/CMainFrame.cpp'
+  expect fail "a copy of the exit command" 'printf "#define ID_APP_EXIT 57665\n" >res/resource.h; printf "PostMessage(w, WM_COMMAND, 57665, 0);\n" >app/CMainFrame.cpp'
   rm -rf "$scratch"
   return $status
 }
