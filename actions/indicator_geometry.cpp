@@ -20,8 +20,8 @@ std::optional<LevelPicture> LevelPictureOf(int level) {
   return kLevels[level];
 }
 
-ScreenRect IndicatorBlock(int workAreaRight) {
-  return ScreenRect{workAreaRight - kIndicatorWidth, 0, workAreaRight, kIndicatorHeight};
+ScreenRect IndicatorBlock(const ScreenRect& workArea, int width, int height) {
+  return ScreenRect{workArea.right - width, workArea.top, workArea.right, workArea.top + height};
 }
 
 ScreenRect ClipToScreen(const ScreenRect& rect, int screenWidth, int screenHeight) {

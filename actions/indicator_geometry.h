@@ -24,8 +24,8 @@ struct ScreenRect {
   }
 };
 
-// The block: what the tallest picture covers, flush with the right edge of the
-// work area (left of a taskbar docked there) and at the top of the screen.
+// The block at 96 DPI: what the tallest picture covers. At other scales the
+// pictures are drawn larger, and the block is what the picture shown covers.
 constexpr int kIndicatorWidth = IDB_DPI_BLOCK_WIDTH;
 constexpr int kIndicatorHeight = IDB_DPI_BLOCK_HEIGHT;
 
@@ -41,8 +41,10 @@ struct LevelPicture {
 // Level 0..3 as the mouse reports it; nothing for any other value.
 std::optional<LevelPicture> LevelPictureOf(int level);
 
-// The block for a work area whose right edge is `workAreaRight`, not yet clipped.
-ScreenRect IndicatorBlock(int workAreaRight);
+// What a picture of `width` x `height` covers in the top-right corner of the
+// primary monitor's work area (below a taskbar docked at the top, left of one
+// docked at the right), not yet clipped.
+ScreenRect IndicatorBlock(const ScreenRect& workArea, int width, int height);
 
 // The part of `rect` that lies on a screen of the given size (possibly empty).
 ScreenRect ClipToScreen(const ScreenRect& rect, int screenWidth, int screenHeight);

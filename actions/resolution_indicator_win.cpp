@@ -1,5 +1,7 @@
 #include "actions/resolution_indicator_win.h"
 
+#include "framework/art_win.h"
+
 namespace actions {
 namespace {
 
@@ -23,23 +25,26 @@ class MemoryDc {
   HGDIOBJ m_previous = nullptr;
 };
 
-int WorkAreaRight() {
+// The primary monitor's work area, where the picture goes.
+ScreenRect WorkArea() {
   RECT workArea{};
   ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-  return workArea.right;
+  return ScreenRect{workArea.left, workArea.top, workArea.right, workArea.bottom};
 }
 
 }  // namespace
 
 void ResolutionIndicator::Show(int bitmapId) {
   PutBack();
-  const ScreenRect block = IndicatorBlock(WorkAreaRight());
-  SaveBlock(block);
-
-  const fw::UniqueBitmap picture(::LoadBitmapA(m_pictures, MAKEINTRESOURCEA(bitmapId)));
-  if (!picture) return;
+  // Drawn for the primary monitor's scale, which the screen's corner has.
+  const fw::UniqueBitmap picture = fw::LoadPicture(m_pictures, bitmapId, fw::SystemDpi());
   BITMAP size{};
-  ::GetObjectA(picture.get(), sizeof size, &size);
+  if (picture) ::GetObjectA(picture.get(), sizeof size, &size);
+  // Exactly what the picture covers is saved, whatever its size at this scale.
+  const ScreenRect block = IndicatorBlock(WorkArea(), picture ? size.bmWidth : kIndicatorWidth,
+                                          picture ? size.bmHeight : kIndicatorHeight);
+  SaveBlock(block);
+  if (!picture) return;
   // The whole screen's device context, for painting.
   const fw::UniqueScreenDc screen(::GetDC(nullptr));
   MemoryDc memory(screen.get(), picture.get());

@@ -18,7 +18,8 @@ class ResolutionIndicator {
   ResolutionIndicator(const ResolutionIndicator&) = delete;
   ResolutionIndicator& operator=(const ResolutionIndicator&) = delete;
 
-  // Paints the bitmap resource at the top right of the work area. A picture
+  // Paints the bitmap resource, drawn for the primary monitor's scale, at the
+  // top right of its work area. A picture
   // still showing is put back first, so a quick second step leaves no trace.
   void Show(int bitmapId);
   // The picture's time is up: the saved pixels go back, and the windows under

@@ -3,6 +3,8 @@
 #include <shellapi.h>
 
 #include "bridge/device_channel_win.h"
+#include "framework/art_scale.h"
+#include "framework/art_win.h"
 #include "bridge/maker_libs_win.h"
 #include "bridge/sys_command.h"
 #include "res/identity.h"
@@ -44,7 +46,11 @@ void CMainFrame::NormaliseSystemSettings() {
   if (sheet::WheelLinesNeedReset(m_system.WheelScrollLines())) m_system.SetWheelScrollLines(sheet::kDefaultWheelLines);
 }
 
-void CMainFrame::AddTrayIcon() {
+void CMainFrame::AddTrayIcon(bool modify, UINT dpi) {
+  // The small icon's size at the scale; not LR_SHARED, which hands back the
+  // first size ever loaded of a resource.
+  m_trayIcon.Own(fw::LoadIconSized(fw::ResourceInstance(), IDI_APP,
+                                   fw::ScaleToDpi(16, static_cast<int>(dpi ? dpi : fw::SystemDpi()))));
   NOTIFYICONDATAA data{};
   // The original 88-byte record: icon, callback message and a 64-byte tip.
   data.cbSize = NOTIFYICONDATAA_V1_SIZE;
@@ -52,12 +58,13 @@ void CMainFrame::AddTrayIcon() {
   data.uID = res::kTrayIconId;
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = res::WM_TRAYNOTIFY;
-  data.hIcon = static_cast<HICON>(::LoadImageA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON,
-                                               ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
-                                               LR_SHARED));
+  data.hIcon = m_trayIcon.get();
   lstrcpynA(data.szTip, res::kTrayTip, 64);
-  ::Shell_NotifyIconA(NIM_ADD, &data);
+  // An icon the tray lost (or never had) cannot be modified: it is added.
+  if (!modify || !::Shell_NotifyIconA(NIM_MODIFY, &data)) ::Shell_NotifyIconA(NIM_ADD, &data);
 }
+
+void CMainFrame::OnDpiChanged(UINT dpi, const RECT*) { AddTrayIcon(true, dpi); }
 
 void CMainFrame::RemoveTrayIcon() {
   NOTIFYICONDATAA data{};

@@ -5,6 +5,7 @@
 
 #include "framework/frame_wnd_win.h"
 #include "framework/handles_win.h"
+#include "framework/owned_icon_win.h"
 #include "framework/win_app_win.h"
 #include "launcher/Kestrin_ScrMenuSetting.h"
 #include "sheet/Kestrin_About.h"
@@ -36,10 +37,13 @@ class CMainFrame : public fw::FrameWnd {
   // The shell announces a new taskbar (after Explorer restarted): the icons it
   // had are gone, so the tray icon is added again.
   LRESULT OnRegisteredMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // The system's scale changed: the tray shows small icons of the new size.
+  void OnDpiChanged(UINT dpi, const RECT* suggested) override;
 
  private:
   void NormaliseSystemSettings();
-  void AddTrayIcon();
+  // Adds the tray icon, or (`modify`) gives it a picture of the size `dpi` asks for.
+  void AddTrayIcon(bool modify = false, UINT dpi = 0);
   void RemoveTrayIcon();
   void OnTrayNotify(LPARAM mouseMessage);
   void ShowTrayMenu();
@@ -51,6 +55,8 @@ class CMainFrame : public fw::FrameWnd {
   // Stateless; the wheel and pointer pages and the start-up normalisation share it.
   sheet::PlatformSystemParameters m_system;
   fw::UniqueMenu m_menuTray;
+  // The tray's picture, drawn at the small-icon size of the system's scale (the shell keeps a copy).
+  fw::OwnedIcon m_trayIcon;
   // Page objects in construction order; they outlive each opening of the sheet.
   sheet::Kestrin_About m_pageAbout;
   sheet::Kestrin_Setmousexy m_pageMouseXY;

@@ -30,9 +30,29 @@ void PropSheet::PageApplied(PropertyPage* page) {
 int CALLBACK PropSheet::SheetCallback(HWND hwnd, UINT msg, LPARAM) {
   if (msg == PSCB_INITIALIZED && t_creating) {
     t_creating->m_hWnd = hwnd;
+    ::SetWindowSubclass(hwnd, SheetSubclass, 0, reinterpret_cast<DWORD_PTR>(t_creating));
     t_creating->OnInitDialog();
   }
   return 0;
+}
+
+LRESULT CALLBACK PropSheet::SheetSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+  if (msg == WM_DPICHANGED) {
+    reinterpret_cast<PropSheet*>(self)->OnDpiChanged(LOWORD(wp), reinterpret_cast<const RECT*>(lp));
+    return 0;
+  }
+  if (msg == WM_NCDESTROY) ::RemoveWindowSubclass(hwnd, SheetSubclass, 0);
+  return ::DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+void PropSheet::OnDpiChanged(UINT dpi, const RECT* suggested) {
+  if (suggested)
+    ::SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Pages are child windows: on Windows they hear of the change only after
+  // the sheet, and Wine tells them nothing. The sheet passes it on.
+  for (PropertyPage* page : m_pages)
+    if (page->GetSafeHwnd()) page->OnDpiChanged(dpi, nullptr);
 }
 
 INT_PTR PropSheet::DoModal(HWND owner) {

@@ -34,6 +34,10 @@ class PropSheet {
 
  private:
   static int CALLBACK SheetCallback(HWND hwnd, UINT msg, LPARAM lp);
+  // comctl32 owns the sheet's window procedure: what the sheet adds to it
+  // (the change of scale) runs in a subclass.
+  static LRESULT CALLBACK SheetSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
+  void OnDpiChanged(UINT dpi, const RECT* suggested);
   friend class PropertyPage;
   void PageApplied(PropertyPage* page);
 

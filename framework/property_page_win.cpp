@@ -60,6 +60,8 @@ LRESULT PropertyPage::OnNotify(NMHDR* header) {
 
 LRESULT PropertyPage::OnControlNotify(NMHDR*) { return Default(); }
 
+void PropertyPage::OnDpiChanged(UINT, const RECT*) {}
+
 void PropertyPage::WakeSheetLoop() {
   // OK and Cancel may arrive as messages sent by another program (BM_CLICK by
   // an automation tool): they are handled inside the modal loop's wait, which

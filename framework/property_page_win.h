@@ -36,6 +36,9 @@ class PropertyPage : public Dialog {
   // Notifications of the page's own controls (and of anything else that is
   // neither the page nor its sheet).
   virtual LRESULT OnControlNotify(NMHDR* header);
+  // The sheet moved to another scale: a page reloads its pictures (the
+  // base does nothing; `suggested` is null).
+  void OnDpiChanged(UINT dpi, const RECT* suggested) override;
 
  private:
   void WakeSheetLoop();

@@ -148,6 +148,9 @@ LRESULT Wnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_WINDOWPOSCHANGING:
       OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lp));
       return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(wp), reinterpret_cast<const RECT*>(lp));
+      return 0;
     case WM_HSCROLL:
       OnHScroll(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
       return 0;
@@ -168,6 +171,7 @@ void Wnd::OnTimer(UINT_PTR) { Default(); }
 void Wnd::OnEndSession(BOOL) { Default(); }
 void Wnd::OnLButtonDblClk(UINT, POINT) { Default(); }
 void Wnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
+void Wnd::OnDpiChanged(UINT, const RECT*) { Default(); }
 void Wnd::OnHScroll(UINT, UINT, HWND) { Default(); }
 LRESULT Wnd::OnUserMessage(UINT, WPARAM, LPARAM) { return Default(); }
 LRESULT Wnd::OnRegisteredMessage(UINT, WPARAM, LPARAM) { return Default(); }

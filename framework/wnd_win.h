@@ -47,6 +47,9 @@ class Wnd {
   virtual void OnEndSession(BOOL ending);
   virtual void OnLButtonDblClk(UINT flags, POINT point);
   virtual void OnWindowPosChanging(WINDOWPOS* pos);
+  // The window is now on a monitor of another scale (or the scale changed):
+  // `dpi` is the new one, `suggested` the rectangle Windows proposes for it.
+  virtual void OnDpiChanged(UINT dpi, const RECT* suggested);
   // A trackbar or horizontal scroll bar moved: code is TB_*/SB_*, position
   // only meaningful for the thumb codes, control null for the window's own bar.
   virtual void OnHScroll(UINT code, UINT position, HWND control);

@@ -28,6 +28,9 @@
 #define IDB_WHEEL 301
 #define IDB_MOUSE_BUTTONS 311
 #define IDB_ABOUT 314
+// Every picture and the clip are drawn at 1x, 1.5x and 2x: the larger ones
+// are filed under the 1x id plus one and two times this step.
+#define IDB_SCALED_STEP 1000
 
 // Animation clip
 #define IDR_DOUBLECLICK_CLIP 242

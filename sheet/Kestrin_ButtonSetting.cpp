@@ -38,10 +38,24 @@ BOOL Kestrin_ButtonSetting::OnInitDialog() {
   m_speed.SetPos(SliderFromTime(::GetDoubleClickTime()));
   m_openedSpeedPos = m_speed.GetPos();
   m_nAnimating = 0;
-  m_animation.Open(fw::ResourceInstance(), IDR_DOUBLECLICK_CLIP);
+  m_mousePicture.Show(m_hWnd, IDB_MOUSE_BUTTONS);
+  OpenClip(fw::WindowDpi(m_hWnd));
+  return TRUE;
+}
+
+void Kestrin_ButtonSetting::OpenClip(UINT dpi) {
+  m_animation.Open(fw::ResourceInstance(), static_cast<UINT>(fw::ClipIdFor(IDR_DOUBLECLICK_CLIP, dpi)));
+  if (m_nAnimating) {
+    m_animation.Play(kReactionFirstFrame, kReactionLastFrame, kRepeatForever);
+    return;
+  }
   // Shows the first frame where the control would otherwise stay blank until played (Wine).
   m_animation.Play(0, 0, 1);
-  return TRUE;
+}
+
+void Kestrin_ButtonSetting::OnDpiChanged(UINT dpi, const RECT*) {
+  m_mousePicture.Reload(dpi);
+  OpenClip(dpi);
 }
 
 void Kestrin_ButtonSetting::SelectCodes() {

@@ -3,6 +3,7 @@
 // effect at once (hook and executor) and stores them.
 #pragma once
 
+#include "framework/art_win.h"
 #include "framework/controls_win.h"
 #include "framework/property_page_win.h"
 #include "settings/settings_model.h"
@@ -21,10 +22,13 @@ class Kestrin_ButtonSetting : public fw::PropertyPage {
   BOOL OnCommand(WORD id, WORD code, HWND control) override;
   LRESULT OnControlNotify(NMHDR* header) override;
   void OnLButtonDblClk(UINT flags, POINT point) override;
+  void OnDpiChanged(UINT dpi, const RECT* suggested) override;
 
  private:
   void OnDefaults();
   void SelectCodes();
+  // The clip drawn for `dpi`, showing its first frame (or playing on, if it played).
+  void OpenClip(UINT dpi);
 
   settings::SettingsModel& m_settings;
   // 1 while the test animation plays.
@@ -39,6 +43,7 @@ class Kestrin_ButtonSetting : public fw::PropertyPage {
   fw::ComboBox m_lists[6];
   fw::AnimateCtrl m_animation;
   fw::SliderCtrl m_speed;
+  fw::DialogPicture m_mousePicture;
 };
 
 }  // namespace sheet

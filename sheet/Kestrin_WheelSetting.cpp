@@ -14,8 +14,11 @@ constexpr int kTypedTextMax = 9;
 Kestrin_WheelSetting::Kestrin_WheelSetting(SystemParameters& system)
     : fw::PropertyPage(IDD_WHEEL), m_system(system) {}
 
+void Kestrin_WheelSetting::OnDpiChanged(UINT dpi, const RECT*) { m_wheelPicture.Reload(dpi); }
+
 BOOL Kestrin_WheelSetting::OnInitDialog() {
   fw::PropertyPage::OnInitDialog();
+  m_wheelPicture.Show(m_hWnd, IDB_WHEEL);
   m_lines.Attach(m_hWnd, IDC_WHEEL_LINES);
   // Resource compilers differ in whether they keep a combo box's initial
   // items (DLGINIT): the page fills its own list.

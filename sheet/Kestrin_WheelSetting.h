@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "framework/art_win.h"
 #include "framework/controls_win.h"
 #include "framework/property_page_win.h"
 #include "sheet/system_parameters.h"
@@ -21,6 +22,7 @@ class Kestrin_WheelSetting : public fw::PropertyPage {
  protected:
   BOOL OnInitDialog() override;
   BOOL OnCommand(WORD id, WORD code, HWND control) override;
+  void OnDpiChanged(UINT dpi, const RECT* suggested) override;
 
  private:
   void OnListChoice();
@@ -32,6 +34,7 @@ class Kestrin_WheelSetting : public fw::PropertyPage {
   void SetSystemLines();
 
   SystemParameters& m_system;
+  fw::DialogPicture m_wheelPicture;
   // What Apply hands to the system: a count of the list, -1 (page scrolling) or 0 (nothing).
   // Reset whenever the page opens, so that an OK never repeats a choice of an
   // earlier opening.

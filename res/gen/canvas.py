@@ -262,8 +262,28 @@ def transform(points, dx=0.0, dy=0.0, angle=0.0, cx=0.0, cy=0.0, scale=1.0):
 # The canvas
 # --------------------------------------------------------------------------
 
+# How much larger than drawn in logical units every new canvas comes out
+# (1, 1.5 or 2): the drawings stay in their 96-DPI coordinates and get more
+# samples per unit, and downsample() by the canvas's own factor gives the
+# larger picture.
+_SCALE = [1]
+
+
+def set_scale(scale):
+    _SCALE[0] = scale
+
+
+def current_scale():
+    return _SCALE[0]
+
+
 class Canvas:
-    def __init__(self, width, height, ss=1, background=(0, 0, 0, 0)):
+    def __init__(self, width, height, ss=1, background=(0, 0, 0, 0), unscaled=False):
+        scaled = ss * (1 if unscaled else _SCALE[0])
+        if scaled != int(scaled):
+            raise ValueError('%d samples per unit do not scale by %s' % (ss, _SCALE[0]))
+        self.out = ss
+        ss = int(scaled)
         self.width, self.height, self.ss = width, height, ss
         self.sw, self.sh = width * ss, height * ss
         self.px = bytearray(bytes(rgba(background)) * (self.sw * self.sh))
@@ -362,8 +382,9 @@ class Canvas:
 
     # -- pixel level --
     def blit(self, src, x, y, scale=1):
-        """Alpha-blend a 1x canvas `src` at logical (x, y), enlarged by `scale`."""
-        k = scale * self.ss
+        """Alpha-blend a 1x canvas `src` at logical (x, y), each of its pixels
+        `scale` logical units wide (a fraction for a source drawn larger)."""
+        k = int(round(scale * self.ss))
         for sy in range(src.sh):
             for sx in range(src.sw):
                 o = (sy * src.sw + sx) * 4
@@ -379,9 +400,9 @@ class Canvas:
 
     def downsample(self, factor=None):
         """Average factor x factor sample blocks (premultiplied alpha)."""
-        f = factor or self.ss
+        f = factor or self.out
         w, h = self.sw // f, self.sh // f
-        out = Canvas(w, h, 1)
+        out = Canvas(w, h, 1, unscaled=True)
         src, dst, sw = self.px, out.px, self.sw
         n = f * f
         for oy in range(h):

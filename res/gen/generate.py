@@ -13,8 +13,9 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 sys.dont_write_bytecode = True      # keep the source tree clean
 
+from canvas import set_scale                           # noqa: E402
 from formats import write_avi, write_bmp, write_ico   # noqa: E402
-from icons import ICONS, render_icon                   # noqa: E402
+from icons import ICON_SIZES, ICONS, render_icon       # noqa: E402
 from ids import ID                                     # noqa: E402
 from pictures import (bitmap_about, bitmap_buttons, bitmap_launcher,  # noqa: E402
                       bitmap_shield, bitmap_wheel, clip_frame)
@@ -33,6 +34,11 @@ Shadow=128,128,128
 CLIP_FRAMES = 21
 BLOCK_HEIGHT = ID['IDB_DPI_BLOCK_HEIGHT']
 CLIP_USEC_PER_FRAME = 83333          # 12 frames per second
+# Each picture and the clip at 1x, 1.5x and 2x, filed under its id plus
+# 0, 1 and 2 times the step: the program takes the nearest for the DPI of
+# the window it draws in and scales it down, never up.
+SCALES = (1, 1.5, 2)
+SCALED_STEP = ID['IDB_SCALED_STEP']
 
 
 def main(out_dir):
@@ -46,13 +52,30 @@ def main(out_dir):
 
     for icon_id in ICONS:
         write_ico(path('icon_%d.ico' % icon_id),
-                  [render_icon(icon_id, 32), render_icon(icon_id, 16)])
+                  [render_icon(icon_id, size) for size in ICON_SIZES])
 
+    for step, scale in enumerate(SCALES):
+        set_scale(scale)
+        write_scaled(path, step * SCALED_STEP)
+    set_scale(1)
+
+    with open(path('skin1.skin'), 'w', newline='\n') as f:
+        f.write(SKIN)
+
+    for p in written:
+        print('%-40s %7d bytes' % (os.path.relpath(p), os.path.getsize(p)))
+
+
+def write_scaled(path, offset):
+    # The larger pictures are 8 bits per pixel (but the 2000 shield, 24 at
+    # every size): at 24 they would more than double the program for no
+    # visible gain.
+    big = 24 if offset == 0 else 8
     bitmaps = [
-        ('IDB_MOUSE_BUTTONS', bitmap_buttons(), 24),
-        ('IDB_ABOUT', bitmap_about(), 24),
-        ('IDB_WHEEL', bitmap_wheel(), 24),
-        ('IDB_LAUNCHER_PREVIEW', bitmap_launcher(), 24),
+        ('IDB_MOUSE_BUTTONS', bitmap_buttons(), big),
+        ('IDB_ABOUT', bitmap_about(), big),
+        ('IDB_WHEEL', bitmap_wheel(), big),
+        ('IDB_LAUNCHER_PREVIEW', bitmap_launcher(), big),
         # The 400 shield is one pixel shorter than the block, as it has always been.
         ('IDB_DPI_400', bitmap_shield('400', BLOCK_HEIGHT - 1), 8),
         ('IDB_DPI_800', bitmap_shield('800', BLOCK_HEIGHT), 8),
@@ -60,16 +83,11 @@ def main(out_dir):
         ('IDB_DPI_2000', bitmap_shield('2000', BLOCK_HEIGHT), 24),
     ]
     for name, canvas, bpp in bitmaps:
-        write_bmp(path('bitmap_%d.bmp' % ID[name]), canvas.flatten(FACE), bpp)
+        write_bmp(path('bitmap_%d.bmp' % (ID[name] + offset)), canvas.flatten(FACE), bpp)
 
     frames = [clip_frame(i).flatten(FACE) for i in range(CLIP_FRAMES)]
-    write_avi(path('clip_%d.avi' % ID['IDR_DOUBLECLICK_CLIP']), frames, CLIP_USEC_PER_FRAME, rate=12)
-
-    with open(path('skin1.skin'), 'w', newline='\n') as f:
-        f.write(SKIN)
-
-    for p in written:
-        print('%-40s %7d bytes' % (os.path.relpath(p), os.path.getsize(p)))
+    write_avi(path('clip_%d.avi' % (ID['IDR_DOUBLECLICK_CLIP'] + offset)), frames, CLIP_USEC_PER_FRAME,
+              rate=12)
 
 
 if __name__ == '__main__':

@@ -235,9 +235,14 @@ ICONS = {
 }
 
 
+# The sizes every icon file holds, largest first: the small icon and the
+# large one at 100, 125, 150, 175 (scaled down from the next) and 200 %.
+ICON_SIZES = (64, 48, 40, 32, 24, 20, 16)
+
+
 def render_icon(icon_id, size):
-    """Render one icon at 32 or 16 pixels as a 1x RGBA canvas."""
-    ss = 8 * size // 32
-    c = Canvas(32, 32, ss)
-    ICONS[icon_id](c, size < 32)
+    """Render one icon at `size` pixels (a multiple of 4) as a 1x RGBA canvas.
+    Sizes up to 20 get the simplified drawing with thicker strokes."""
+    c = Canvas(32, 32, 2 * size // 8, unscaled=True)
+    ICONS[icon_id](c, size <= 20)
     return c.downsample(8)

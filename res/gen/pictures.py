@@ -2,7 +2,7 @@
 
 import math
 
-from canvas import (Canvas, Difference, Gradient, Intersection, Polygon, Rect,
+from canvas import (Canvas, current_scale, Difference, Gradient, Intersection, Polygon, Rect,
                     bezier, ellipse_points, stroke, transform)
 from font import draw_text, draw_text_centered, text_width
 from icons import render_icon
@@ -217,7 +217,7 @@ def _bevel(c, x0, y0, x1, y1, raised=True):
 
 def bitmap_launcher():
     W, H = 126, 146
-    c = Canvas(W, H, 1, FACE)
+    c = Canvas(W, H, 2, FACE)
     # window frame
     c.rect(0, 0, W, H, (64, 64, 64))
     c.rect(0, 0, W - 1, H - 1, FACE)
@@ -235,8 +235,9 @@ def bitmap_launcher():
         i, j = n % 3, n // 3
         x, y = x0 + i * (tile + gap), y0 + j * (tile + gap)
         _bevel(c, x, y, x + tile, y + tile)
-        c.blit(render_icon(icon_id, 32), x + 2, y + 2)
-    return c
+        scale = current_scale()
+        c.blit(render_icon(icon_id, int(32 * scale)), x + 2, y + 2, 1.0 / scale)
+    return c.downsample()
 
 
 # --------------------------------------------------------------------------
@@ -399,7 +400,7 @@ def _lid_open(c):
 
 
 def clip_frame(frame):
-    c = Canvas(112, 112, 3, FACE)
+    c = Canvas(112, 112, 4, FACE)
     _box(c, frame)
     if frame < 15:
         _lid_closed(c)

@@ -19,18 +19,23 @@ constexpr int kW = actions::kIndicatorWidth;
 constexpr int kH = actions::kIndicatorHeight;
 
 TEST(IndicatorGeometry, TheBlockSitsAtTheTopRightOfTheWorkAreaClippedToTheScreen) {
-  struct Case { const char* what; int workAreaRight, screenWidth, screenHeight; ScreenRect clipped; };
+  struct Case { const char* what; ScreenRect workArea; int width, height, screenWidth, screenHeight; ScreenRect clipped; };
   const Case cases[] = {
-      {"work area is the whole screen", 1024, 1024, 768, {1024 - kW, 0, 1024, kH}},
-      {"taskbar docked at the right", 900, 1024, 768, {900 - kW, 0, 900, kH}},
-      {"work area narrower than the picture", kW - 26, 1024, 768, {0, 0, kW - 26, kH}},
-      {"screen lower than the picture", 1024, 1024, kH - 38, {1024 - kW, 0, 1024, kH - 38}},
-      {"work area ends at the screen's left edge", 0, 1024, 768, {}},
-      {"work area starts beyond the screen", 1100, 1024, 768, {}},
-      {"a screen without height", 1024, 1024, 0, {}},
+      {"work area is the whole screen", {0, 0, 1024, 768}, kW, kH, 1024, 768, {1024 - kW, 0, 1024, kH}},
+      {"taskbar docked at the right", {0, 0, 900, 768}, kW, kH, 1024, 768, {900 - kW, 0, 900, kH}},
+      {"taskbar docked at the top", {0, 30, 1024, 768}, kW, kH, 1024, 768, {1024 - kW, 30, 1024, 30 + kH}},
+      {"the 1.5x picture under a top taskbar", {0, 45, 1536, 1152}, 114, 147, 1536, 1152, {1422, 45, 1536, 192}},
+      {"the 2x picture one row shorter", {0, 0, 2048, 1536}, 152, 194, 2048, 1536, {1896, 0, 2048, 194}},
+      {"work area narrower than the picture", {0, 0, kW - 26, 768}, kW, kH, 1024, 768, {0, 0, kW - 26, kH}},
+      {"screen lower than the picture", {0, 0, 1024, 768}, kW, kH, 1024, kH - 38, {1024 - kW, 0, 1024, kH - 38}},
+      {"work area ends at the screen's left edge", {-800, 0, 0, 600}, kW, kH, 1024, 768, {}},
+      {"work area starts beyond the screen", {1024, 0, 1100, 768}, kW, kH, 1024, 768, {}},
+      {"a screen without height", {0, 0, 1024, 768}, kW, kH, 1024, 0, {}},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(actions::ClipToScreen(actions::IndicatorBlock(c.workAreaRight), c.screenWidth, c.screenHeight), c.clipped)
+    EXPECT_EQ(actions::ClipToScreen(actions::IndicatorBlock(c.workArea, c.width, c.height), c.screenWidth,
+                                    c.screenHeight),
+              c.clipped)
         << c.what;
   }
 }
