@@ -46,7 +46,7 @@ LRESULT CALLBACK PropSheet::SheetSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM
 }
 
 void PropSheet::OnDpiChanged(UINT dpi, const RECT* suggested) {
-  if (suggested)
+  if (suggested && suggested->right > suggested->left && suggested->bottom > suggested->top)
     ::SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                    suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
   // Pages are child windows: on Windows they hear of the change only after
