@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 namespace {
 
@@ -23,7 +24,6 @@ TEST(PopupRules, TheClampKeepsThePopupInsideTheWorkArea) {
       {bottomBar, 5000, 5000, 120, 110, {904, 628}},  // right edge 1024, bottom edge 738
       {bottomBar, -200, -200, 120, 110, {0, 0}},
       {bottomBar, 300, 200, 120, 110, {300, 200}},  // inside: untouched
-      {bottomBar, 0, 0, 120, 110, {0, 0}},          // nothing stored reads as 0, 0
       {leftBar, -200, 5000, 120, 110, {30, 658}},
       {topBar, 5000, -200, 120, 110, {904, 30}},
       {bottomBar, 100, 100, 2000, 110, {0, 100}},    // wider than the work area: at its left edge
@@ -37,14 +37,35 @@ TEST(PopupRules, TheClampKeepsThePopupInsideTheWorkArea) {
   }
 }
 
-TEST(PopupRules, TheWheelAlternatesOverTheWholeRunStartingWithTheUserPage) {
+TEST(PopupRules, TheWheelTurnsOncePerWholeNotchInEitherDirection) {
+  struct Case {
+    std::vector<int> deltas;
+    int turns;
+  };
+  const Case cases[] = {
+      {{12, 12, 12, 12, 12, 12, 12, 12, 12, 12}, 1},  // a touchpad's notch
+      {{12, 12, 12, 12, 12, 12, 12, 12, 12}, 0},
+      {{120}, 1},
+      {{-120}, 1},
+      {{120, -120}, 2},    // back again
+      {{60, -60, -60}, 1},  // turning the other way starts the count afresh
+      {{-360}, 3},
+      {{200, 40}, 2},
+      {{32767, -32768}, 546},
+  };
+  for (const Case& c : cases) {
+    launcher::WheelNotches notches;
+    int turns = 0;
+    for (int delta : c.deltas) turns += notches.Add(delta);
+    EXPECT_EQ(turns, c.turns) << c.deltas.size() << " messages from " << c.deltas[0];
+  }
+}
+
+TEST(PopupRules, ThePagesAlternateOverTheWholeRunStartingWithTheUserPage) {
   launcher::WheelPager pager;
-  EXPECT_EQ(pager.Next(), 0);  // the user page
-  EXPECT_EQ(pager.Next(), 1);  // the predefined page
-  EXPECT_EQ(pager.Next(), 0);
-  // A popup closed on the user page and a new one opened: the run goes on.
-  EXPECT_EQ(pager.Next(), 1);
-  EXPECT_EQ(pager.Next(), 0);
+  std::vector<int> pages;
+  for (int i = 0; i < 5; ++i) pages.push_back(pager.Next());
+  EXPECT_EQ(pages, (std::vector<int>{0, 1, 0, 1, 0}));
 }
 
 }  // namespace
