@@ -1,5 +1,6 @@
-// A stand-in program for launcher tests: appends the path it was started as and
-// its command line, in UTF-8, to %TEMP%\zyfo-launch-probe.txt, then ends.
+// A stand-in program for launcher tests: appends the path it was started as, its
+// command line (both UTF-8) and the foreground lock timeout that a newly started
+// program finds, "<path>|<command line>|<timeout>", to %TEMP%\zyfo-launch-probe.txt.
 // With --slow it is a program that takes long to come up: it neither answers
 // nor asks for input for three seconds before it writes its line, so anyone
 // who waits for it to become idle (WaitForInputIdle, WinExec) waits that long.
@@ -29,8 +30,10 @@ int main() {
   ::GetModuleFileNameW(nullptr, path, MAX_PATH);
   ::GetTempPathW(MAX_PATH, temp);
   const std::wstring log = std::wstring(temp) + L"zyfo-launch-probe.txt";
+  DWORD lockTimeout = 0;
+  ::SystemParametersInfoW(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &lockTimeout, 0);
   if (FILE* file = ::_wfopen(log.c_str(), L"ab")) {
-    std::fprintf(file, "%s|%s\n", Utf8(path).c_str(), Utf8(commandLine).c_str());
+    std::fprintf(file, "%s|%s|%lu\n", Utf8(path).c_str(), Utf8(commandLine).c_str(), lockTimeout);
     std::fclose(file);
   }
   return 0;
