@@ -55,7 +55,6 @@ class Launcher : public testing::Test {
     ClearLaunchProbeLog();
     ::CreateDirectoryA(kToolFolder, nullptr);
     ASSERT_TRUE(::CopyFileA((ProgramFolder() + "\\launch_probe.exe").c_str(), kTool, FALSE));
-    Xdotool("mousemove 512 384");
   }
   void TearDown() override {
     ScreenshotOnFailure("launcher");
@@ -67,7 +66,9 @@ class Launcher : public testing::Test {
     HWND w = ::FindWindowA(nullptr, res::kPopupTitle);
     return w && e2e::ProcessOf(w) == program.ProcessId() ? w : nullptr;
   }
-  HWND WaitPopup() { return PumpUntil([&] { return Popup() && ::IsWindowVisible(Popup()); }, 3000) ? Popup() : nullptr; }
+  HWND WaitPopup() {
+    return PumpUntil([&] { return Popup() && ::IsWindowVisible(Popup()); }, 3000) ? Popup() : nullptr;
+  }
   bool WaitPopupGone() { return PumpUntil([&] { return !Popup(); }, 3000); }
   // The sixth slot (no physical source) carries the Hot Button function.
   HWND OpenByMessage() {
@@ -82,11 +83,8 @@ class Launcher : public testing::Test {
   void AtCentreOf(HWND window, const std::string& action) {
     RECT r{};
     ::GetWindowRect(window, &r);
-    Xdotool("mousemove " + std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2) + " " + action);
-  }
-  DWORD Stored(const char* name) {
-    DWORD value = 0;
-    return ReadUserDword(kRoot + "\\MenuPos", name, &value) ? value : 0xDEAD;
+    Xdotool("mousemove " + std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2) +
+            " " + action);
   }
 
   e2e::Program program;
@@ -129,7 +127,9 @@ TEST_F(Launcher, OpensOnAButtonTurnsPerNotchStartsOnlyWhatASlotNamesWithoutWaiti
   // A click on the caption gives the popup the keyboard; a click on an icon would start it.
   Xdotool("mousemove 130 124 click 1 key Escape");
   EXPECT_TRUE(WaitPopupGone());
-  EXPECT_TRUE(Stored("x") == 100u && Stored("y") == 120u) << Stored("x") << "," << Stored("y");
+  DWORD x = 0, y = 0;
+  EXPECT_TRUE(ReadUserDword(kRoot + "\\MenuPos", "x", &x) && ReadUserDword(kRoot + "\\MenuPos", "y", &y));
+  EXPECT_TRUE(x == 100u && y == 120u) << x << "," << y;
   EXPECT_EQ(LogLines("|"), 1) << LaunchProbeLog();
 
   // 200 openings leave no window, icon or GDI object behind, while one open
