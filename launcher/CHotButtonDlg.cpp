@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "framework/WideText.h"
 #include "framework/WinApp.h"
 #include "launcher/launcher_icons_win.h"
@@ -86,7 +88,9 @@ BOOL CHotButtonDlg::OnCommand(WORD id, WORD code, HWND control) {
 }
 
 void CHotButtonDlg::LaunchShortcut(int page, int index) {
-  LaunchSlot(page, index, m_texts);
+  // Started once the popup is gone (PostNcDestroy): under Wine the shell's
+  // work would otherwise compete with the popup's own closing.
+  m_launch = DecideLaunch(page, index, m_texts, SystemSurroundings());
   OnOK();
 }
 
@@ -123,6 +127,7 @@ void CHotButtonDlg::SaveMenuPos() {
 }
 
 void CHotButtonDlg::PostNcDestroy() {
+  StartLaunch(std::exchange(m_launch, Launch{}));
   // The controls that showed them are gone: the icons taken from files go too.
   for (fw::OwnedIcon& icon : m_icons) icon.Reset();
 }

@@ -8,6 +8,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/OwnedIcon.h"
+#include "launcher/launch_rule.h"
 #include "launcher/popup_rules.h"
 #include "launcher/shortcut_table.h"
 #include "settings/storage.h"
@@ -41,6 +42,7 @@ class CHotButtonDlg : public fw::Dialog {
   WheelPager& m_pager;
   WheelNotches m_notches;
   fw::OwnedIcon m_icons[kSlotCount];
+  Launch m_launch;  // what the click chose, started when the window is gone
   Table m_texts;
 };
 
