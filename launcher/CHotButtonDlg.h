@@ -6,8 +6,8 @@
 // the worker thread, so button functions keep working while it is open.
 #pragma once
 
-#include "framework/Dialog.h"
-#include "framework/OwnedIcon.h"
+#include "framework/dialog_win.h"
+#include "framework/owned_icon_win.h"
 #include "launcher/launch_rule.h"
 #include "launcher/popup_rules.h"
 #include "launcher/shortcut_table.h"
@@ -41,13 +41,14 @@ class CHotButtonDlg : public fw::Dialog {
   settings::SettingsStorage& m_storage;
   WheelPager& m_pager;
   WheelNotches m_notches;
-  fw::OwnedIcon m_icons[kSlotCount];
+  fw::OwnedIcon m_icons[kShortcutSlotCount];
   Launch m_launch;  // what the click chose, started when the window is gone
   Table m_texts;
 };
 
 // Opens the popup unless one is open (its title is its single-instance key),
 // and runs it to its end.
-void OpenHotButton(settings::SettingsStorage& storage);
+// pager: the program's, so that the page turning carries on across openings.
+void OpenHotButton(settings::SettingsStorage& storage, WheelPager& pager);
 
 }  // namespace launcher

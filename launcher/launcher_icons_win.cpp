@@ -3,8 +3,8 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
-#include "framework/WideText.h"
-#include "framework/WinApp.h"
+#include "framework/wide_text_win.h"
+#include "framework/win_app_win.h"
 
 namespace launcher {
 namespace {

@@ -6,7 +6,7 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
-#include "framework/WideText.h"
+#include "framework/wide_text_win.h"
 
 namespace launcher {
 namespace {

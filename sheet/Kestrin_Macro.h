@@ -6,9 +6,8 @@
 #include <windows.h>
 
 #include <functional>
-#include <string>
 
-#include "framework/PropertyPage.h"
+#include "framework/property_page_win.h"
 #include "settings/settings_model.h"
 #include "sheet/macro_capture.h"
 
@@ -19,6 +18,7 @@ class Kestrin_Macro : public fw::PropertyPage {
   // setKeyTarget names the window the keyboard hook reports to (the hook
   // library's KeyHookSetTarget; a recorder in tests).
   Kestrin_Macro(settings::SettingsModel& settings, std::function<void(HWND)> setKeyTarget);
+  ~Kestrin_Macro() override;
 
   BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -26,17 +26,23 @@ class Kestrin_Macro : public fw::PropertyPage {
   BOOL OnInitDialog() override;
   void OnDestroy() override;
   BOOL OnCommand(WORD id, WORD code, HWND control) override;
+  LRESULT OnNotify(NMHDR* header) override;
 
  private:
   void OnSelectMacro(int macro);
   void OnStoreMacro(int macro);
-  void ShowTexts();
+  void EndRecording();
+  // Fields and "APP" buttons as the recorder has them; the keyboard kept from
+  // the sheet exactly while a macro is recorded.
+  void Show();
 
   settings::SettingsModel& m_settings;
   std::function<void(HWND)> m_setKeyTarget;
-  MacroCapture m_capture;
-  // The line shown for each macro.
-  std::string m_texts[settings::kMacroCount];
+  MacroRecorder m_recorder;
+  // The thread's keyboard hook that keeps every key from the sheet while a
+  // macro is recorded, so that Tab, Enter, Esc and the arrows are recorded
+  // instead of moving the focus, pressing OK or cancelling the sheet.
+  HHOOK m_keysKept = nullptr;
 };
 
 }  // namespace sheet

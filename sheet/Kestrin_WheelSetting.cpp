@@ -1,11 +1,12 @@
 #include "sheet/Kestrin_WheelSetting.h"
 
+#include <string>
+
 #include "res/resource.h"
 #include "sheet/page_rules.h"
 
 namespace sheet {
 namespace {
-const char* const kListTexts[] = {"1", "3", "6"};
 // What the typed-text handler reads of the edit field.
 constexpr int kTypedTextMax = 9;
 }  // namespace
@@ -19,24 +20,19 @@ BOOL Kestrin_WheelSetting::OnInitDialog() {
   // Resource compilers differ in whether they keep a combo box's initial
   // items (DLGINIT): the page fills its own list.
   m_lines.ResetContent();
-  for (const char* text : kListTexts) m_lines.AddString(text);
+  for (std::int32_t lines : kWheelLineChoices) m_lines.AddString(std::to_string(lines).c_str());
 
-  const std::uint32_t lines = m_system.WheelScrollLines();
-  if (lines == kWheelPageScroll) {
-    m_lines.SetCurSel(-1);
-    m_nWheelValue = -1;
-    ShowLinesMode(false);
-    return TRUE;
-  }
-  int index = WheelListIndexOfLines(lines);
-  if (index < 0) {
-    // A count the list cannot show is replaced by the list's default at once.
-    index = WheelListIndexOfLines(kDefaultWheelLines);
-    m_system.SetWheelScrollLines(kDefaultWheelLines);
-  }
-  m_lines.SetCurSel(index);
-  m_nWheelValue = WheelLinesOfListIndex(index);
-  ShowLinesMode(true);
+  m_systemLines = m_system.WheelScrollLines();
+  const WheelView view = WheelViewOf(m_systemLines);
+  m_lines.SetCurSel(view.listIndex);
+  // A count the list does not offer stands in the edit field as it is. The
+  // combo box reports that text as typed: it is not the user's.
+  m_showingSystem = true;
+  if (!view.pageScroll && view.listIndex < 0) ::SetWindowTextA(m_lines.GetSafeHwnd(), view.editText.c_str());
+  m_showingSystem = false;
+  // Nothing is pending: an OK after merely looking writes nothing.
+  m_nWheelValue = 0;
+  ShowLinesMode(!view.pageScroll);
   return TRUE;
 }
 
@@ -52,7 +48,7 @@ BOOL Kestrin_WheelSetting::OnCommand(WORD id, WORD code, HWND) {
     return TRUE;
   }
   if (id == IDC_WHEEL_LINES && code == CBN_EDITCHANGE) {
-    OnTypedChoice();
+    if (!m_showingSystem) OnTypedChoice();
     return TRUE;
   }
   if (id == IDC_WHEEL_LINES_RADIO && code == BN_CLICKED) {
@@ -71,7 +67,13 @@ void Kestrin_WheelSetting::OnListChoice() {
   SetModified(TRUE);
   if (lines == 0) return;
   m_nWheelValue = lines;
-  m_system.SetWheelScrollLines(static_cast<std::uint32_t>(lines));
+  SetSystemLines();
+}
+
+void Kestrin_WheelSetting::SetSystemLines() {
+  if (!WheelWriteNeeded(m_nWheelValue, m_systemLines)) return;
+  m_systemLines = static_cast<std::uint32_t>(m_nWheelValue);
+  m_system.SetWheelScrollLines(m_systemLines);
 }
 
 void Kestrin_WheelSetting::OnTypedChoice() {
@@ -86,9 +88,11 @@ void Kestrin_WheelSetting::OnTypedChoice() {
 }
 
 void Kestrin_WheelSetting::OnLinesRadio() {
-  // Back from page scrolling the list has no selection: it offers the default
-  // count, so that what Apply writes is what the page shows.
-  if (m_lines.GetCurSel() < 0) m_lines.SetCurSel(WheelListIndexOfLines(kDefaultWheelLines));
+  // Apply writes what the list shows: its choice; a count only the edit field
+  // shows, the system's own (nothing to write); or, back from page scrolling
+  // with nothing chosen, the default count.
+  if (m_lines.GetCurSel() < 0 && m_systemLines == kWheelPageScroll)
+    m_lines.SetCurSel(WheelListIndexOfLines(kDefaultWheelLines));
   m_nWheelValue = WheelLinesOfListIndex(m_lines.GetCurSel());
   m_lines.EnableWindow(TRUE);
   SetModified(TRUE);
@@ -101,7 +105,7 @@ void Kestrin_WheelSetting::OnPageRadio() {
 }
 
 BOOL Kestrin_WheelSetting::OnApply() {
-  if (IsWheelChoice(m_nWheelValue)) m_system.SetWheelScrollLines(static_cast<std::uint32_t>(m_nWheelValue));
+  SetSystemLines();
   return fw::PropertyPage::OnApply();
 }
 

@@ -3,7 +3,7 @@
 // applied; what the sheet stores besides is its commit step.
 #pragma once
 
-#include "framework/PropSheet.h"
+#include "framework/prop_sheet_win.h"
 #include "settings/settings_model.h"
 
 namespace sheet {
@@ -14,7 +14,8 @@ class MyPropertySheet : public fw::PropSheet {
 
  protected:
   // After every Apply and OK: the launcher shortcuts edited on the Hot Button
-  // page, which have always been stored with the sheet rather than the page.
+  // page, which have always been stored with the sheet rather than the page,
+  // when they changed.
   void OnCommit() override;
 
  private:

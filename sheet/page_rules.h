@@ -4,27 +4,45 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+
+#include "settings/settings_model.h"
 
 namespace sheet {
 
 // ---- wheel: lines per notch, or one screen page
 constexpr std::uint32_t kWheelPageScroll = 0xFFFFFFFFu;  // WHEEL_PAGESCROLL
+// The counts the page's list offers, in list order (one digit each: a typed
+// count is read from its first character).
+constexpr std::array<std::int32_t, 3> kWheelLineChoices = {1, 3, 6};
 constexpr std::uint32_t kDefaultWheelLines = 3;
 // Start-up: 0 lines (no scrolling at all) becomes 3; any other value stays.
 bool WheelLinesNeedReset(std::uint32_t lines);
-// The list offers "1", "3", "6": index 0, 1, 2. -1 for any other count.
+// List index of a count; -1 for a count the list does not offer.
 int WheelListIndexOfLines(std::uint32_t lines);
-// Lines of list index 0..2, or 0 (no choice) for any other index.
+// Lines of a list index, or 0 (no choice) for any other index.
 std::int32_t WheelLinesOfListIndex(int index);
-// Lines of a typed text: its first character "1", "3" or "6"; 0 otherwise.
+// Lines of a typed text: its first character, when that is one of the list's
+// counts; 0 otherwise.
 std::int32_t WheelLinesOfTypedText(const char* text);
-// A pending value the wheel page hands to the system: 1, 3, 6 or page scrolling (-1).
+// A pending value the wheel page hands to the system: one of the list's counts or page scrolling (-1).
 bool IsWheelChoice(std::int32_t pending);
+// What the page shows for the system's value: page scrolling; or a line count,
+// selected in the list when the list has it, else standing in the list's edit
+// field as it is (5, 10, ...), unchanged until the user picks or types another.
+struct WheelView {
+  bool pageScroll = false;
+  int listIndex = -1;
+  std::string editText;
+};
+WheelView WheelViewOf(std::uint32_t systemLines);
+// Whether Apply (or a list choice) hands the pending value to the system: only
+// a choice, and only when the system does not hold it already.
+bool WheelWriteNeeded(std::int32_t pending, std::uint32_t systemLines);
 
 // ---- pointer acceleration: (threshold 1, threshold 2, acceleration)
 using AccelerationTriple = std::array<int, 3>;
 constexpr std::array<AccelerationTriple, 4> kAccelerationPresets = {{{0, 0, 0}, {7, 0, 1}, {4, 12, 2}, {4, 6, 2}}};
-constexpr AccelerationTriple kAccelerationOff = {0, 0, 0};
 // The level codes of the four radios ("Null", "Langsam", "Mittel", "Hoch").
 constexpr int kFirstAccelerationLevel = 2;
 constexpr int kLastAccelerationLevel = 5;
@@ -37,10 +55,27 @@ const AccelerationTriple* AccelerationOfLevel(int level);
 constexpr int kPointerSpeedMin = 1;
 constexpr int kPointerSpeedMax = 20;
 
-// ---- X/Y sensor speeds: slider 0..15 stands for device speed 5..20
+// What the pointer page showed when it opened, and what it shows at Apply.
+struct PointerView {
+  int speed = 0;                      // the slider's position
+  AccelerationTriple acceleration{};  // the system's triple
+  bool snap = false;
+};
+struct PointerWrites {
+  bool speed = false;
+  bool acceleration = false;
+  bool snap = false;
+};
+// Apply writes each setting only where it differs from the opening: the
+// acceleration only when a level was chosen (2..5) and its triple is not the
+// system's, so a triple outside the presets survives every Apply that does not
+// choose a level.
+PointerWrites PointerChanges(const PointerView& opened, int speed, int chosenLevel, bool snap);
+
+// ---- X/Y sensor speeds: slider 0..15 stands for the device's speeds 5..20
 constexpr int kAxisSliderMin = 0;
-constexpr int kAxisSliderMax = 15;
-constexpr int kAxisSpeedOffset = 5;
+constexpr int kAxisSliderMax = settings::kDeviceSpeedMax - settings::kDeviceSpeedMin;
+constexpr int kAxisSpeedOffset = settings::kDeviceSpeedMin;
 // What the value text shows for a stored speed: the plain difference, even
 // outside the slider's range (the slider itself stands at its nearest end).
 int AxisTextValueOf(std::int32_t deviceSpeed);

@@ -14,16 +14,18 @@ constexpr unsigned kWmUser = 0x0400;
 constexpr unsigned WM_MOUSEBTN_UP = kWmUser + 100;  // 1124
 // Posted to the mouse hook's target: a managed button was pressed. lParam: event code.
 constexpr unsigned WM_MOUSEBTN_DOWN = kWmUser + 101;  // 1125
-// Posted by the keyboard hook to its target for each key: wParam the virtual-key code.
+// Posted by the keyboard hook to its target for each physical key press: wParam
+// the virtual-key code (Shift, Ctrl, Alt by their generic codes), lParam the
+// window that was in the foreground when the key was pressed.
 constexpr unsigned WM_HOOK_KEY = kWmUser + 118;  // 1142
 
 // The six button slots of the program's button table, in this order.
 enum ButtonSlot { kSlotLeft = 0, kSlotWheel = 1, kSlotRight = 2, kSlotFourth = 3, kSlotFifth = 4, kSlotSixth = 5 };
-constexpr int kSlotCount = 6;
+constexpr int kButtonSlotCount = 6;
 constexpr int kNoSlot = -1;
 
 // Event code that the hooks report for each slot.
-constexpr int kEventCodes[kSlotCount] = {32, 8, 16, 12, 14, 13};
+constexpr int kEventCodes[kButtonSlotCount] = {32, 8, 16, 12, 14, 13};
 // Event codes of the resolution levels 0..3 (only ever reported as a release).
 constexpr int kResolutionEventCodes[4] = {36, 40, 44, 48};
 constexpr int kResolutionLevels = 4;
@@ -40,12 +42,12 @@ constexpr int kFunctionClickLock = 7;
 
 constexpr bool IsValidFunction(int code) { return code >= 0 && code < kFunctionCount; }
 
-constexpr bool IsValidSlot(int slot) { return slot >= 0 && slot < kSlotCount; }
+constexpr bool IsValidSlot(int slot) { return slot >= 0 && slot < kButtonSlotCount; }
 
 constexpr int EventCodeOfSlot(int slot) { return IsValidSlot(slot) ? kEventCodes[slot] : -1; }
 
 constexpr int SlotOfEventCode(int eventCode) {
-  for (int slot = 0; slot < kSlotCount; ++slot)
+  for (int slot = 0; slot < kButtonSlotCount; ++slot)
     if (kEventCodes[slot] == eventCode) return slot;
   return kNoSlot;
 }

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "framework/WideText.h"
+#include "framework/wide_text_win.h"
 #include "makerlibs/include/maker_contract.h"
 #include "res/identity.h"
 #include "tests/support/handle_probe.h"
@@ -39,7 +39,7 @@ int LogLines(const std::string& part) {
 }
 // The default value of a key of the shell's classes, creating the key.
 void SetClass(const std::string& key, const std::string& text) {
-  ASSERT_EQ(::RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, text.c_str(), text.size()), ERROR_SUCCESS);
+  ASSERT_EQ(::RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, text.c_str(), DWORD(text.size())), ERROR_SUCCESS);
 }
 // A verb's command that runs the probe with `tag` and the file or address.
 std::string ProbeCommand(const std::string& tag) {
@@ -189,8 +189,8 @@ TEST_F(Launcher, OpensOnAButtonTurnsPerNotchStartsOnlyWhatASlotNamesWithoutWaiti
   ::PostMessageA(program.Dispatch(), makerlibs::WM_MOUSEBTN_UP, 0, 14);
   ASSERT_TRUE(PumpUntil([&] { return observer.InjectedCount() >= 4; }, 3000)) << observer.InjectedText();
   ::QueryPerformanceFrequency(&frequency);
-  const double ms = 1000.0 * (observer.Injected()[0].counter.QuadPart - posted.QuadPart) / frequency.QuadPart;
-  EXPECT_LT(ms, 50.0) << "the button event waited for the program";
+  EXPECT_LT(1000 * (observer.Injected()[0].counter.QuadPart - posted.QuadPart), 50 * frequency.QuadPart)
+      << "the button event waited for the program (counts of " << frequency.QuadPart << " a second)";
   EXPECT_EQ(LogLines("--slow"), 0) << "the program was still starting";
   EXPECT_TRUE(WaitPopupGone());
 

@@ -11,7 +11,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "framework/WideText.h"
+#include "framework/wide_text_win.h"
 #include "launcher/CHotButtonDlg.h"
 #include "launcher/Kestrin_ScrMenuSetting.h"
 #include "res/resource.h"
@@ -163,13 +163,13 @@ TEST(LauncherInProcess, ThePageKeepsWhatItShouldAndThePopupShowsAndStartsEveryKi
     ::PostMessageA(popup, WM_COMMAND, MAKEWPARAM(1105, STN_CLICKED), reinterpret_cast<LPARAM>(slot11));
   };
   launcher::WheelPager pager;
-  launcher::CHotButtonDlg popup(store, pager);
+  launcher::CHotButtonDlg dialog(store, pager);
   const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
     HWND popup = ::FindWindowA(nullptr, "Hot Button");
     if (g_popupStep && popup) std::exchange(g_popupStep, nullptr)(popup);
     else if (popup) ::PostMessageA(popup, WM_COMMAND, IDCANCEL, 0);  // the click did not close it
   });
-  popup.DoModal(nullptr);
+  dialog.DoModal(nullptr);
   ::KillTimer(nullptr, timer);
   EXPECT_TRUE(PumpUntil([] { return LaunchProbeLog().find(fw::Utf8(kProbe) + "|") != std::string::npos; }, 5000))
       << "the click started the program outside the code page: " << LaunchProbeLog();
