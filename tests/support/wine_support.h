@@ -77,7 +77,8 @@ std::string DeviceFile();
 // A file in the Windows temporary folder.
 std::string TempFile(const char* name);
 // What the launch probe program (tests/win/probe) wrote: one line per start,
-// "<its path>|<its command line>"; empty when it has not run.
+// "<its path>|<its command line>|<foreground lock timeout it found>"; empty
+// when it has not run.
 std::string LaunchProbeLog();
 void ClearLaunchProbeLog();
 // Unix path of a file given as a Windows path (Z:\... or any mapped drive).
