@@ -92,6 +92,9 @@ std::string UnixPath(const std::string& windowsPath);
 bool RunUnix(const std::string& shellCommand, DWORD timeoutMs = 10000);
 // xdotool with the given arguments, e.g. Xdotool("click 9").
 bool Xdotool(const std::string& arguments);
+// Starts a command line (from `folder` when given) without waiting for it; the
+// caller closes the handles it gets.
+bool StartCommand(const std::string& commandLine, const std::string& folder, PROCESS_INFORMATION* started);
 // Runs a Windows program and waits for it, pumping messages; true when it ended
 // within timeoutMs. Its exit code goes to *exitCode when given.
 bool RunWindows(const std::string& commandLine, DWORD timeoutMs, DWORD* exitCode = nullptr,
