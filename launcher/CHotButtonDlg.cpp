@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "framework/art_scale.h"
+#include "framework/art_win.h"
 #include "framework/wide_text_win.h"
 #include "framework/win_app_win.h"
 #include "launcher/launcher_icons_win.h"
@@ -16,6 +18,43 @@ namespace launcher {
 namespace {
 // Slot k is control 1094 + k: 1095..1103 the predefined page, 1104..1112 the user's.
 int ControlOfSlot(int slot) { return IDC_POPUP_FIRST_SLOT - 1 + slot; }
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, RECT*, LPARAM list) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (::GetMonitorInfoA(monitor, &info)) {
+    const RECT& a = info.rcMonitor;
+    const RECT& w = info.rcWork;
+    reinterpret_cast<std::vector<Monitor>*>(list)->push_back(
+        Monitor{Rect{a.left, a.top, a.right, a.bottom}, Rect{w.left, w.top, w.right, w.bottom}});
+  }
+  return TRUE;
+}
+
+// The monitors as they are now: one may have gone since the popup's position was stored.
+std::vector<Monitor> DesktopMonitors() {
+  std::vector<Monitor> monitors;
+  ::EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  if (monitors.empty()) {
+    RECT work{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const Rect area{work.left, work.top, work.right, work.bottom};
+    monitors.push_back(Monitor{area, area});
+  }
+  return monitors;
+}
+
+// The window size for a client area, at the DPI (Windows 10 1607 on), else at the system's.
+SIZE WindowSizeFor(HWND hwnd, int clientWidth, int clientHeight, UINT dpi) {
+  RECT rect{0, 0, clientWidth, clientHeight};
+  const auto style = static_cast<DWORD>(::GetWindowLongA(hwnd, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(::GetWindowLongA(hwnd, GWL_EXSTYLE));
+  using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = reinterpret_cast<AdjustForDpiFn>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
+  if (!adjustForDpi || !adjustForDpi(&rect, style, FALSE, exStyle, dpi)) ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
 }  // namespace
 
 CHotButtonDlg::CHotButtonDlg(settings::SettingsStorage& storage, WheelPager& pager)
@@ -29,18 +68,59 @@ BOOL CHotButtonDlg::OnInitDialog() {
   // A small caption with only the close box. The frame is cached: without
   // SWP_FRAMECHANGED the strip the taller caption had stays unpainted.
   ::SetWindowLongA(m_hWnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
-  ::SetWindowPos(m_hWnd, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE | SWP_FRAMECHANGED);
-
-  for (int slot = 1; slot <= kShortcutSlotCount; ++slot) {
-    std::string& text = m_texts[static_cast<std::size_t>(slot - 1)];
-    text = m_storage.ReadRegString(settings::kSectionShortcut, settings::ShortcutValueName(slot));
-    fw::OwnedIcon& icon = m_icons[slot - 1];
-    LoadIconChoice(PopupIconFor(slot, text, SystemSurroundings()), icon);
-    ::SendDlgItemMessageA(m_hWnd, ControlOfSlot(slot), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
-  }
+  for (int slot = 1; slot <= kShortcutSlotCount; ++slot)
+    m_texts[static_cast<std::size_t>(slot - 1)] =
+        m_storage.ReadRegString(settings::kSectionShortcut, settings::ShortcutValueName(slot));
+  m_dpi = fw::WindowDpi(m_hWnd);
+  LoadIcons();
+  const SIZE size = LayOut();
+  ::SetWindowPos(m_hWnd, HWND_TOPMOST, x, y, size.cx, size.cy, SWP_FRAMECHANGED);
   AddTooltips();
   ShowPage(1);
   return TRUE;
+}
+
+void CHotButtonDlg::LoadIcons() {
+  const int px = fw::ScaleToDpi(32, static_cast<int>(m_dpi));
+  for (int slot = 1; slot <= kShortcutSlotCount; ++slot) {
+    fw::OwnedIcon icon;
+    const IconChoice choice = PopupIconFor(slot, m_texts[static_cast<std::size_t>(slot - 1)], SystemSurroundings());
+    if (choice.kind == IconChoice::Kind::Resource)
+      icon.Own(fw::LoadIconSized(fw::ResourceInstance(), choice.resourceId, px));
+    else
+      LoadIconChoice(choice, icon);
+    HWND control = GetDlgItem(ControlOfSlot(slot));
+    // The icon at its own size in the middle of its place: without these
+    // styles the control would stretch it to the place (Wine) or shrink the
+    // place to it, its frame cutting into it.
+    ::SetWindowLongA(control, GWL_STYLE, ::GetWindowLongA(control, GWL_STYLE) | SS_CENTERIMAGE | SS_REALSIZECONTROL);
+    ::SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    // The icon shown until now goes only once the control no longer shows it.
+    m_icons[slot - 1].Swap(icon);
+  }
+}
+
+SIZE CHotButtonDlg::LayOut() {
+  const int dpi = static_cast<int>(m_dpi);
+  const IconGrid grid = LayoutIconGrid(fw::ScaleToDpi(32, dpi), 1, fw::ScaleToDpi(1, dpi), fw::ScaleToDpi(5, dpi));
+  for (int slot = 1; slot <= kShortcutSlotCount; ++slot) {
+    const int position = (slot - 1) % kSlotsPerPage;
+    ::SetWindowPos(GetDlgItem(ControlOfSlot(slot)), nullptr, grid.left[position % 3], grid.top[position / 3], grid.place,
+                   grid.place, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  return WindowSizeFor(m_hWnd, grid.clientWidth, grid.clientHeight, m_dpi);
+}
+
+void CHotButtonDlg::OnDpiChanged(UINT dpi, const RECT* suggested) {
+  m_dpi = dpi;
+  LoadIcons();
+  const SIZE size = LayOut();
+  RECT rect{};
+  ::GetWindowRect(m_hWnd, &rect);
+  // The suggested size is the old one scaled; the grid's is exact.
+  if (suggested && suggested->right > suggested->left) rect = *suggested;
+  ::SetWindowPos(m_hWnd, nullptr, rect.left, rect.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void CHotButtonDlg::AddTooltips() {
@@ -104,9 +184,7 @@ void CHotButtonDlg::OnWindowPosChanging(WINDOWPOS* pos) {
       cx = rect.right - rect.left;
       cy = rect.bottom - rect.top;
     }
-    RECT work{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const Point p = ClampToWorkArea(pos->x, pos->y, cx, cy, Rect{work.left, work.top, work.right, work.bottom});
+    const Point p = ClampToNearestWorkArea(pos->x, pos->y, cx, cy, DesktopMonitors());
     pos->x = p.x;
     pos->y = p.y;
   }

@@ -32,11 +32,18 @@ class CHotButtonDlg : public fw::Dialog {
   BOOL OnInitDialog() override;
   BOOL OnCommand(WORD id, WORD code, HWND control) override;
   void OnWindowPosChanging(WINDOWPOS* pos) override;
+  // Another scale: the icons of the new size, their places fitted to them,
+  // at the suggested position.
+  void OnDpiChanged(UINT dpi, const RECT* suggested) override;
   void PostNcDestroy() override;
 
  private:
   void SaveMenuPos();
   void AddTooltips();
+  // The icons for the popup's scale: the program's own drawn at that size, the shell's as it gives them.
+  void LoadIcons();
+  // Fits the icon places to the icons and the client area to the grid; gives the window's size.
+  SIZE LayOut();
 
   settings::SettingsStorage& m_storage;
   WheelPager& m_pager;
@@ -44,6 +51,7 @@ class CHotButtonDlg : public fw::Dialog {
   fw::OwnedIcon m_icons[kShortcutSlotCount];
   Launch m_launch;  // what the click chose, started when the window is gone
   Table m_texts;
+  UINT m_dpi = 96;
 };
 
 // Opens the popup unless one is open (its title is its single-instance key),

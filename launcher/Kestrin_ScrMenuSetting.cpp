@@ -17,8 +17,11 @@ constexpr const char* kNoRowMessage = "Please select an option from the dialogue
 Kestrin_ScrMenuSetting::Kestrin_ScrMenuSetting(settings::SettingsModel& settings)
     : fw::PropertyPage(IDD_LAUNCHER_PAGE), m_settings(settings) {}
 
+void Kestrin_ScrMenuSetting::OnDpiChanged(UINT dpi, const RECT*) { m_popupPicture.Reload(dpi); }
+
 BOOL Kestrin_ScrMenuSetting::OnInitDialog() {
   fw::PropertyPage::OnInitDialog();
+  m_popupPicture.Show(m_hWnd, IDB_LAUNCHER_PREVIEW);
   m_list = GetDlgItem(IDC_SHORTCUT_LIST);
   RECT client{};
   ::GetClientRect(m_list, &client);

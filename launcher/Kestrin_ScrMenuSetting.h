@@ -3,6 +3,7 @@
 // the edits into the settings, Cancel discards them.
 #pragma once
 
+#include "framework/art_win.h"
 #include "framework/owned_icon_win.h"
 #include "framework/property_page_win.h"
 #include "launcher/launch_rule.h"
@@ -21,6 +22,7 @@ class Kestrin_ScrMenuSetting : public fw::PropertyPage {
   void OnDestroy() override;
   BOOL OnCommand(WORD id, WORD code, HWND control) override;
   LRESULT OnControlNotify(NMHDR* header) override;
+  void OnDpiChanged(UINT dpi, const RECT* suggested) override;
 
  private:
   void FillList();
@@ -42,6 +44,7 @@ class Kestrin_ScrMenuSetting : public fw::PropertyPage {
   int m_curRow = -1;
   fw::OwnedIcon m_preview;
   HWND m_list = nullptr;
+  fw::DialogPicture m_popupPicture;
 };
 
 }  // namespace launcher
