@@ -47,10 +47,8 @@ void CMainFrame::NormaliseSystemSettings() {
 }
 
 void CMainFrame::AddTrayIcon(bool modify, UINT dpi) {
-  // The small icon's size at the scale; not LR_SHARED, which hands back the
-  // first size ever loaded of a resource.
-  m_trayIcon.Own(fw::LoadIconSized(fw::ResourceInstance(), IDI_APP,
-                                   fw::ScaleToDpi(16, static_cast<int>(dpi ? dpi : fw::SystemDpi()))));
+  fw::LoadIconSized(fw::ResourceInstance(), IDI_APP, fw::ScaleToDpi(16, static_cast<int>(dpi ? dpi : fw::SystemDpi())),
+                    m_trayIcon);
   NOTIFYICONDATAA data{};
   // The original 88-byte record: icon, callback message and a 64-byte tip.
   data.cbSize = NOTIFYICONDATAA_V1_SIZE;

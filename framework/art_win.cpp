@@ -82,11 +82,14 @@ UniqueBitmap LoadPicture(HINSTANCE instance, int id, UINT dpi) {
   return ScaledDown(picture.get(), pick.width, pick.height);
 }
 
-HICON LoadIconSized(HINSTANCE instance, int id, int px) {
+void LoadIconSized(HINSTANCE instance, int id, int px, OwnedIcon& icon) {
   const int image = IconImageFor(px);
-  HICON icon = static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, image, image, 0));
-  if (!icon || image == px) return icon;
-  return static_cast<HICON>(::CopyImage(icon, IMAGE_ICON, px, px, LR_COPYDELETEORG));
+  if (image == px) {
+    icon.Share(static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, px, px, LR_SHARED)));
+    return;
+  }
+  HICON drawn = static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, image, image, 0));
+  icon.Own(drawn ? static_cast<HICON>(::CopyImage(drawn, IMAGE_ICON, px, px, LR_COPYDELETEORG)) : nullptr);
 }
 
 int ClipIdFor(int id, UINT dpi) { return id + ClipVariantFor(static_cast<int>(dpi)) * IDB_SCALED_STEP; }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "framework/handles_win.h"
+#include "framework/owned_icon_win.h"
 
 namespace fw {
 
@@ -19,8 +20,9 @@ UINT SystemDpi();
 UniqueBitmap LoadPicture(HINSTANCE instance, int id, UINT dpi);
 
 // Icon `id` `px` pixels square, from the icon file's nearest image that is
-// not smaller; the caller destroys it.
-HICON LoadIconSized(HINSTANCE instance, int id, int px);
+// not smaller, into `icon`: shared (LR_SHARED, one per size for the whole
+// program) when the file holds that size, owned when it had to be scaled down.
+void LoadIconSized(HINSTANCE instance, int id, int px, OwnedIcon& icon);
 
 // Resource id of the clip to play at `dpi`.
 int ClipIdFor(int id, UINT dpi);

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "framework/art_scale.h"
@@ -86,7 +87,7 @@ void CHotButtonDlg::LoadIcons() {
     fw::OwnedIcon icon;
     const IconChoice choice = PopupIconFor(slot, m_texts[static_cast<std::size_t>(slot - 1)], SystemSurroundings());
     if (choice.kind == IconChoice::Kind::Resource)
-      icon.Own(fw::LoadIconSized(fw::ResourceInstance(), choice.resourceId, px));
+      fw::LoadIconSized(fw::ResourceInstance(), choice.resourceId, px, icon);
     else
       LoadIconChoice(choice, icon);
     HWND control = GetDlgItem(ControlOfSlot(slot));
@@ -102,7 +103,13 @@ void CHotButtonDlg::LoadIcons() {
 
 SIZE CHotButtonDlg::LayOut() {
   const int dpi = static_cast<int>(m_dpi);
-  const IconGrid grid = LayoutIconGrid(fw::ScaleToDpi(32, dpi), 1, fw::ScaleToDpi(1, dpi), fw::ScaleToDpi(5, dpi));
+  // The places' frame, as thick as the system draws it (Wine thickens it with the scale).
+  RECT window{}, client{};
+  ::GetWindowRect(GetDlgItem(IDC_POPUP_FIRST_SLOT), &window);
+  ::GetClientRect(GetDlgItem(IDC_POPUP_FIRST_SLOT), &client);
+  const int border = std::max(0, static_cast<int>((window.right - window.left) - client.right) / 2);
+  const IconGrid grid =
+      LayoutIconGrid(fw::ScaleToDpi(32, dpi), border, fw::ScaleToDpi(1, dpi), fw::ScaleToDpi(5, dpi));
   for (int slot = 1; slot <= kShortcutSlotCount; ++slot) {
     const int position = (slot - 1) % kSlotsPerPage;
     ::SetWindowPos(GetDlgItem(ControlOfSlot(slot)), nullptr, grid.left[position % 3], grid.top[position / 3], grid.place,

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "framework/art_scale.h"
+#include "launcher/shortcut_table.h"
 #include "makerlibs/include/maker_contract.h"
 #include "res/identity.h"
 #include "res/resource.h"
@@ -69,13 +70,56 @@ class Displays : public Scenario {
     PumpFor(500);
   }
 
+  // Whether the screen shows icon `id` drawn at `px` in the middle of an icon place, over the dialog's face.
+  static testing::AssertionResult ShowsIcon(HWND control, int id, int px) {
+    RECT client{};
+    ::GetClientRect(control, &client);
+    POINT origin{0, 0};
+    ::ClientToScreen(control, &origin);
+    const int w = client.right, h = client.bottom;
+    HDC screenDc = ::GetDC(nullptr), memory = ::CreateCompatibleDC(screenDc);
+    HBITMAP canvas = ::CreateCompatibleBitmap(screenDc, w, h);
+    HGDIOBJ old = ::SelectObject(memory, canvas);
+    ::FillRect(memory, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+    HICON icon = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, px, px, 0));
+    ::DrawIconEx(memory, (w - px) / 2, (h - px) / 2, icon, px, px, 0, nullptr, DI_NORMAL);
+    ::SelectObject(memory, old);
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    Pixels expected(static_cast<size_t>(w) * h);
+    ::GetDIBits(screenDc, canvas, 0, static_cast<UINT>(h), expected.data(), &info, DIB_RGB_COLORS);
+    for (auto& pixel : expected) pixel &= 0xFFFFFF;
+    ::DestroyIcon(icon), ::DeleteObject(canvas), ::DeleteDC(memory), ::ReleaseDC(nullptr, screenDc);
+    if (w != px || h != px) return testing::AssertionFailure() << "the place is " << w << " x " << h;
+    return SamePixels(Grab(origin.x, origin.y, w, h), expected, w);
+  }
+  HWND OpenPopup() {
+    Post(makerlibs::WM_MOUSEBTN_DOWN, makerlibs::kEventCodes[3]);
+    Post(makerlibs::WM_MOUSEBTN_UP, makerlibs::kEventCodes[3]);
+    HWND popup = nullptr;
+    PumpUntil([&] { return (popup = ::FindWindowA(nullptr, res::kPopupTitle)) && ::IsWindowVisible(popup); }, 5000);
+    PumpFor(500);
+    return popup;
+  }
+  void ClosePopup(HWND popup) {
+    ::PostMessageA(popup, WM_COMMAND, IDCANCEL, 0);
+    PumpUntil([] { return ::FindWindowA(nullptr, res::kPopupTitle) == nullptr; }, 5000);
+  }
+  RECT WindowRect(HWND hwnd) {
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    return rect;
+  }
+
   int dpi = fw::kBaseDpi;
 };
 
 TEST_F(Displays, TheIndicatorAndTheSheetsPicturesAreDrawnForTheScaleAndForANewOne) {
   PatternWindow pattern;
   PumpFor(300);
-  Start();
+  const launcher::Table defaults = launcher::DefaultTable();
+  for (int slot = 1; slot <= 9; ++slot)
+    ASSERT_TRUE(WriteUserString(Section(settings::kSectionShortcut), settings::ShortcutValueName(slot), defaults[slot - 1]));
+  Start({{3, 47}});  // the 4th button opens the popup
   RECT work{};
   ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
 
@@ -108,6 +152,38 @@ TEST_F(Displays, TheIndicatorAndTheSheetsPicturesAreDrawnForTheScaleAndForANewOn
   EXPECT_TRUE(ShowsPicture(page, IDB_MOUSE_BUTTONS, other)) << "after WM_DPICHANGED for " << other;
   ::PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
   EXPECT_TRUE(PumpUntil([&] { return ::FindWindowA(nullptr, res::kSheetCaption) == nullptr; }, 5000));
+
+  // The popup's icons at the scale, each place fitting its icon and the popup its grid.
+  HWND popup = OpenPopup();
+  ASSERT_NE(popup, nullptr);
+  HWND first = ::GetDlgItem(popup, IDC_POPUP_FIRST_SLOT), last = ::GetDlgItem(popup, IDC_POPUP_FIRST_SLOT + 8);
+  EXPECT_TRUE(ShowsIcon(first, IDI_VOLUME, fw::ScaleToDpi(32, dpi)));
+  EXPECT_FALSE(ShowsIcon(first, IDI_VOLUME, 32)) << "the measure tells the sizes apart";
+  POINT client{0, 0};
+  ::ClientToScreen(popup, &client);
+  RECT clientRect{};
+  ::GetClientRect(popup, &clientRect);
+  EXPECT_EQ(client.y + clientRect.bottom - WindowRect(last).bottom, WindowRect(first).top - client.y)
+      << "as much room below the grid as above it";
+  Screenshot("displays-" + std::to_string(dpi) + "-popup", WindowRect(popup));
+  TellDpiChanged(popup, other, WindowRect(popup));
+  EXPECT_TRUE(ShowsIcon(first, IDI_VOLUME, fw::ScaleToDpi(32, other))) << "after WM_DPICHANGED for " << other;
+
+  // On a second monitor it stays where it is put; from where no monitor is it comes back to the nearest.
+  if (::GetSystemMetrics(SM_CMONITORS) >= 2) {
+    ::SetWindowPos(popup, nullptr, 1400, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(WindowRect(popup).left, 1400);
+    EXPECT_EQ(WindowRect(popup).top, 200);
+    ClosePopup(popup);
+    DWORD x = 0;
+    EXPECT_TRUE(ReadUserDword(Section(settings::kSectionMenuPos), "x", &x) && x == 1400) << x;
+    ASSERT_TRUE(WriteUserDword(Section(settings::kSectionMenuPos), "x", static_cast<DWORD>(-900)));
+    popup = OpenPopup();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(WindowRect(popup).left, 0) << "left of the primary, where no monitor is";
+    EXPECT_EQ(WindowRect(popup).top, 200);
+  }
+  ClosePopup(popup);
   EXPECT_TRUE(program.Exit());
 }
 
