@@ -3,7 +3,7 @@
 
 zyfo_packages=(cmake make g++ libgtest-dev googletest
   g++-mingw-w64-x86-64-posix mingw-w64-tools nsis
-  wine wine64 xvfb xauth x11-utils xdotool imagemagick procps)
+  wine wine64 xvfb xserver-xephyr xauth x11-utils xdotool imagemagick procps)
 
 # zyfo_install_deps [more packages...]: the packages above and the ones given
 # (for instance the opt-in VNC server of scripts/run).
