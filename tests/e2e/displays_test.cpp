@@ -5,8 +5,6 @@
 
 #include <commctrl.h>
 
-#include <string>
-
 #include "framework/art_scale.h"
 #include "launcher/shortcut_table.h"
 #include "makerlibs/include/maker_contract.h"
@@ -28,59 +26,50 @@ class Displays : public Scenario {
     if (auto set = reinterpret_cast<SetContextFn>(reinterpret_cast<void*>(
             ::GetProcAddress(::GetModuleHandleA("user32.dll"), "SetThreadDpiAwarenessContext"))))
       set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    const HDC screenDc = ::GetDC(nullptr);
-    dpi = ::GetDeviceCaps(screenDc, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screenDc);
+    HDC screenDc = ::GetDC(nullptr);
+    dpi = ::GetDeviceCaps(screenDc, LOGPIXELSY), ::ReleaseDC(nullptr, screenDc);
     if (dpi == fw::kBaseDpi && ::GetSystemMetrics(SM_CMONITORS) < 2)
       GTEST_SKIP() << "needs a scale above 100 % or a second monitor (scripts/test runs it so)";
     Scenario::SetUp();
   }
-  // The variant drawn for a scale, and its pixels from the resources this program shares with the program.
-  Pixels Drawn(int id, int forDpi, int* width, int* height) const {
-    const int variant = fw::PickPicture(1, 1, forDpi).variant;
-    return BitmapPixels(::GetModuleHandleA(nullptr), id + variant * IDB_SCALED_STEP, width, height);
+  // The picture drawn for a scale, from the resources this program shares with the program.
+  static Pixels Drawn(int id, int forDpi, int* width, int* height) {
+    return BitmapPixels(::GetModuleHandleA(nullptr), id + fw::PickPicture(1, 1, forDpi).variant * IDB_SCALED_STEP,
+                        width, height);
   }
   // The first picture control of a dialog, and whether the screen shows bitmap `id` drawn for `forDpi` in it.
-  testing::AssertionResult ShowsPicture(HWND dialog, int id, int forDpi) const {
+  static testing::AssertionResult ShowsPicture(HWND dialog, int id, int forDpi) {
     HWND control = ::GetWindow(dialog, GW_CHILD);
     while (control && (::GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP)
       control = ::GetWindow(control, GW_HWNDNEXT);
-    if (!control) return testing::AssertionFailure() << "no picture control";
     int width = 0, height = 0;
     const Pixels expected = Drawn(id, forDpi, &width, &height);
-    RECT rect{};
-    ::GetWindowRect(control, &rect);
+    const RECT rect = WindowRect(control);
     if (rect.right - rect.left != width || rect.bottom - rect.top != height)
-      return testing::AssertionFailure() << "the control is " << rect.right - rect.left << " x "
-                                         << rect.bottom - rect.top << ", the picture " << width << " x " << height;
+      return testing::AssertionFailure() << "the control is " << rect.right - rect.left << " px wide, not " << width;
     return SamePixels(Grab(rect.left, rect.top, width, height), expected, width);
   }
 
-  // Sends WM_DPICHANGED as Windows would, its suggested rectangle in the program's memory (a pointer
-  // does not cross processes).
+  // WM_DPICHANGED as Windows sends it, the rectangle in the program's memory (a pointer does not cross processes).
   void TellDpiChanged(HWND window, int newDpi, const RECT& suggested) {
     HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, program.ProcessId());
-    ASSERT_NE(process, nullptr);
     void* remote = ::VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE);
-    ASSERT_NE(remote, nullptr);
-    ::WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr);
+    ASSERT_TRUE(remote && ::WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr));
     ::SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(remote));
-    ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    ::CloseHandle(process);
-    PumpFor(500);
+    ::VirtualFreeEx(process, remote, 0, MEM_RELEASE), ::CloseHandle(process), PumpFor(500);
   }
 
   // Whether the screen shows icon `id` drawn at `px` in the middle of an icon place, over the dialog's face.
   static testing::AssertionResult ShowsIcon(HWND control, int id, int px) {
     RECT client{};
-    ::GetClientRect(control, &client);
     POINT origin{0, 0};
-    ::ClientToScreen(control, &origin);
+    ::GetClientRect(control, &client), ::ClientToScreen(control, &origin);
     const int w = client.right, h = client.bottom;
+    if (w != px || h != px) return testing::AssertionFailure() << "the place is " << w << " x " << h;
     HDC screenDc = ::GetDC(nullptr), memory = ::CreateCompatibleDC(screenDc);
     HBITMAP canvas = ::CreateCompatibleBitmap(screenDc, w, h);
     HGDIOBJ old = ::SelectObject(memory, canvas);
-    ::FillRect(memory, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+    ::FillRect(memory, &client, ::GetSysColorBrush(COLOR_BTNFACE));  // as the popup's face
     HICON icon = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, px, px, 0));
     ::DrawIconEx(memory, (w - px) / 2, (h - px) / 2, icon, px, px, 0, nullptr, DI_NORMAL);
     ::SelectObject(memory, old);
@@ -89,36 +78,31 @@ class Displays : public Scenario {
     ::GetDIBits(screenDc, canvas, 0, static_cast<UINT>(h), expected.data(), &info, DIB_RGB_COLORS);
     for (auto& pixel : expected) pixel &= 0xFFFFFF;
     ::DestroyIcon(icon), ::DeleteObject(canvas), ::DeleteDC(memory), ::ReleaseDC(nullptr, screenDc);
-    if (w != px || h != px) return testing::AssertionFailure() << "the place is " << w << " x " << h;
     return SamePixels(Grab(origin.x, origin.y, w, h), expected, w);
   }
   HWND OpenPopup() {
-    Post(makerlibs::WM_MOUSEBTN_DOWN, makerlibs::kEventCodes[3]);
-    Post(makerlibs::WM_MOUSEBTN_UP, makerlibs::kEventCodes[3]);
+    Post(makerlibs::WM_MOUSEBTN_DOWN, makerlibs::kEventCodes[3]), Post(makerlibs::WM_MOUSEBTN_UP, makerlibs::kEventCodes[3]);
     HWND popup = nullptr;
     PumpUntil([&] { return (popup = ::FindWindowA(nullptr, res::kPopupTitle)) && ::IsWindowVisible(popup); }, 5000);
-    PumpFor(500);
-    return popup;
+    return PumpFor(500), popup;
   }
-  void ClosePopup(HWND popup) {
-    ::PostMessageA(popup, WM_COMMAND, IDCANCEL, 0);
-    PumpUntil([] { return ::FindWindowA(nullptr, res::kPopupTitle) == nullptr; }, 5000);
+  static void ClosePopup(HWND popup) {
+    ::PostMessageA(popup, WM_COMMAND, IDCANCEL, 0), PumpUntil([] { return !::FindWindowA(nullptr, res::kPopupTitle); });
   }
-  RECT WindowRect(HWND hwnd) {
+  static RECT WindowRect(HWND hwnd) {
     RECT rect{};
-    ::GetWindowRect(hwnd, &rect);
-    return rect;
+    return ::GetWindowRect(hwnd, &rect), rect;
   }
+  void Shot(const std::string& what, const RECT& area) { Screenshot("displays-" + std::to_string(dpi) + "-" + what, area); }
 
   int dpi = fw::kBaseDpi;
 };
 
-TEST_F(Displays, TheIndicatorAndTheSheetsPicturesAreDrawnForTheScaleAndForANewOne) {
+TEST_F(Displays, IndicatorSheetAndPopupShowArtDrawnForTheScaleAndTheNewOneThePopupStaysOnItsMonitor) {
   PatternWindow pattern;
-  PumpFor(300);
-  const launcher::Table defaults = launcher::DefaultTable();
-  for (int slot = 1; slot <= 9; ++slot)
-    ASSERT_TRUE(WriteUserString(Section(settings::kSectionShortcut), settings::ShortcutValueName(slot), defaults[slot - 1]));
+  for (int slot = 1; slot <= 9; ++slot)  // the predefined page as installed
+    ASSERT_TRUE(WriteUserString(Section(settings::kSectionShortcut), settings::ShortcutValueName(slot),
+                                launcher::DefaultTable()[slot - 1]));
   Start({{3, 47}});  // the 4th button opens the popup
   RECT work{};
   ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
@@ -126,62 +110,51 @@ TEST_F(Displays, TheIndicatorAndTheSheetsPicturesAreDrawnForTheScaleAndForANewOn
   // The resolution picture, in the corner of the work area at the size drawn for the scale.
   int width = 0, height = 0;
   const Pixels shield = Drawn(IDB_DPI_1600, dpi, &width, &height);
-  EXPECT_EQ(width, fw::ScaleToDpi(IDB_DPI_BLOCK_WIDTH, dpi));
-  const Pixels before = Grab(work.right - width, work.top, width, height);
+  const auto corner = [&] { return Grab(work.right - width, work.top, width, height); };
+  const Pixels before = corner();
   Post(makerlibs::WM_MOUSEBTN_UP, makerlibs::kResolutionEventCodes[2]);
-  EXPECT_TRUE(PumpUntil([&] { return SamePixels(Grab(work.right - width, work.top, width, height), shield, width); },
-                        250));
-  Screenshot("displays-" + std::to_string(dpi) + "-indicator");
-  EXPECT_TRUE(PumpUntil([&] { return SamePixels(Grab(work.right - width, work.top, width, height), before, width); },
-                        2000))
-      << "everything the picture covered is put back";
+  EXPECT_TRUE(PumpUntil([&] { return SamePixels(corner(), shield, width); }, 250));
+  Shot("indicator", RECT{work.right - 2 * width, work.top, work.right, work.top + 2 * height});
+  EXPECT_TRUE(PumpUntil([&] { return SamePixels(corner(), before, width); }, 2000)) << "all it covered is put back";
 
   // The sheet's pictures at the scale, then at another one when the sheet is told of it.
   ::PostMessageA(program.Frame(), WM_COMMAND, ID_CONFIGURATION, 0);
   HWND sheet = nullptr;
   ASSERT_TRUE(PumpUntil([&] { return (sheet = ::FindWindowA(nullptr, res::kSheetCaption)) != nullptr; }, 5000));
-  PumpFor(500);
+  PumpFor(500);  // the first page's picture is set in its WM_INITDIALOG
   HWND page = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
   EXPECT_TRUE(ShowsPicture(page, IDB_MOUSE_BUTTONS, dpi));
-  RECT rect{};
-  ::GetWindowRect(sheet, &rect);
-  Screenshot("displays-" + std::to_string(dpi) + "-sheet", rect);
+  const RECT rect = WindowRect(sheet);
+  Shot("sheet", rect);
   const int other = dpi == 192 ? 144 : 192;
   TellDpiChanged(sheet, other, rect);
-  Screenshot("displays-" + std::to_string(dpi) + "-sheet-told-" + std::to_string(other), rect);
   EXPECT_TRUE(ShowsPicture(page, IDB_MOUSE_BUTTONS, other)) << "after WM_DPICHANGED for " << other;
   ::PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
-  EXPECT_TRUE(PumpUntil([&] { return ::FindWindowA(nullptr, res::kSheetCaption) == nullptr; }, 5000));
+  EXPECT_TRUE(PumpUntil([&] { return !::FindWindowA(nullptr, res::kSheetCaption); }));
 
   // The popup's icons at the scale, each place fitting its icon and the popup its grid.
   HWND popup = OpenPopup();
   ASSERT_NE(popup, nullptr);
   HWND first = ::GetDlgItem(popup, IDC_POPUP_FIRST_SLOT), last = ::GetDlgItem(popup, IDC_POPUP_FIRST_SLOT + 8);
   EXPECT_TRUE(ShowsIcon(first, IDI_VOLUME, fw::ScaleToDpi(32, dpi)));
-  EXPECT_FALSE(ShowsIcon(first, IDI_VOLUME, 32)) << "the measure tells the sizes apart";
-  POINT client{0, 0};
-  ::ClientToScreen(popup, &client);
-  RECT clientRect{};
-  ::GetClientRect(popup, &clientRect);
-  EXPECT_EQ(client.y + clientRect.bottom - WindowRect(last).bottom, WindowRect(first).top - client.y)
-      << "as much room below the grid as above it";
-  Screenshot("displays-" + std::to_string(dpi) + "-popup", WindowRect(popup));
+  EXPECT_TRUE(dpi == fw::kBaseDpi || !ShowsIcon(first, IDI_VOLUME, 32)) << "the measure tells the sizes apart";
+  RECT inner{};
+  ::GetClientRect(popup, &inner), ::MapWindowPoints(popup, nullptr, reinterpret_cast<POINT*>(&inner), 2);
+  EXPECT_EQ(inner.bottom - WindowRect(last).bottom, WindowRect(first).top - inner.top) << "no empty strip below";
+  Shot("popup", WindowRect(popup));
   TellDpiChanged(popup, other, WindowRect(popup));
   EXPECT_TRUE(ShowsIcon(first, IDI_VOLUME, fw::ScaleToDpi(32, other))) << "after WM_DPICHANGED for " << other;
 
   // On a second monitor it stays where it is put; from where no monitor is it comes back to the nearest.
   if (::GetSystemMetrics(SM_CMONITORS) >= 2) {
     ::SetWindowPos(popup, nullptr, 1400, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_EQ(WindowRect(popup).left, 1400);
-    EXPECT_EQ(WindowRect(popup).top, 200);
+    EXPECT_TRUE(WindowRect(popup).left == 1400 && WindowRect(popup).top == 200) << "on the second monitor";
     ClosePopup(popup);
-    DWORD x = 0;
+    DWORD x = 0;  // stored where it stood
     EXPECT_TRUE(ReadUserDword(Section(settings::kSectionMenuPos), "x", &x) && x == 1400) << x;
     ASSERT_TRUE(WriteUserDword(Section(settings::kSectionMenuPos), "x", static_cast<DWORD>(-900)));
     popup = OpenPopup();
-    ASSERT_NE(popup, nullptr);
-    EXPECT_EQ(WindowRect(popup).left, 0) << "left of the primary, where no monitor is";
-    EXPECT_EQ(WindowRect(popup).top, 200);
+    EXPECT_TRUE(WindowRect(popup).left == 0 && WindowRect(popup).top == 200) << "from left of the primary";
   }
   ClosePopup(popup);
   EXPECT_TRUE(program.Exit());
