@@ -2,6 +2,7 @@
 plus a small deterministic median-cut colour quantiser."""
 
 import struct
+import zlib
 
 
 # --------------------------------------------------------------------------
@@ -139,9 +140,27 @@ def _icon_image(canvas):
     return info + bytes(xor) + bytes(mask)
 
 
+def _png(canvas):
+    """The canvas as an RGBA PNG, as icon files hold their large images."""
+    w, h = canvas.sw, canvas.sh
+    raw = b''.join(b'\0' + bytes(canvas.px[y * w * 4:(y + 1) * w * 4]) for y in range(h))
+
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', w, h, 8, 6, 0, 0, 0)) +
+            chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
+
+# Images from this size up are stored as PNG (Windows Vista on, and Wine, read
+# them): they are needed only at the larger scales, and would be most of the
+# program's size as bitmaps.
+PNG_FROM = 40
+
+
 def write_ico(path, canvases):
-    """Write an icon file with one 32-bit image (plus AND mask) per canvas."""
-    images = [_icon_image(c) for c in canvases]
+    """Write an icon file with one image per canvas: a 32-bit DIB plus AND
+    mask, or a PNG from PNG_FROM pixels up."""
+    images = [_png(c) if c.sw >= PNG_FROM else _icon_image(c) for c in canvases]
     out = struct.pack('<HHH', 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for c, data in zip(canvases, images):
