@@ -31,7 +31,7 @@ zyfo_harness_start() {
   else
     local n
     n=$(zyfo_free_display) || { echo "no free X display number" >&2; return 1; }
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+    Xvfb ":$n" -screen 0 "${ZYFO_SCREEN:-1024x768}x24" -nolisten tcp >"$dir/xvfb.log" 2>&1 &
     zyfo_xvfb_pid=$!
     export DISPLAY=":$n"
     local i
@@ -39,7 +39,7 @@ zyfo_harness_start() {
       xdpyinfo >/dev/null 2>&1 && break
       sleep 0.1
     done
-    echo "Started a private Xvfb display $DISPLAY (1024x768)"
+    echo "Started a private Xvfb display $DISPLAY (${ZYFO_SCREEN:-1024x768})"
   fi
   export WINEPREFIX="$dir/prefix"
   export WINEDEBUG=-all
