@@ -3,10 +3,10 @@
 #include <shellapi.h>
 
 #include "bridge/device_channel_win.h"
-#include "framework/art_scale.h"
-#include "framework/art_win.h"
 #include "bridge/maker_libs_win.h"
 #include "bridge/sys_command.h"
+#include "framework/art_scale.h"
+#include "framework/art_win.h"
 #include "res/identity.h"
 #include "res/resource.h"
 #include "sheet/MyPropertySheet.h"

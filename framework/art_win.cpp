@@ -84,8 +84,15 @@ UniqueBitmap LoadPicture(HINSTANCE instance, int id, UINT dpi) {
 
 void LoadIconSized(HINSTANCE instance, int id, int px, OwnedIcon& icon) {
   const int image = IconImageFor(px);
-  if (image == px) {
+  // The program's shared icons are LoadIcon's, of the system's large size.
+  // Only that size is taken from the cache: it holds one icon per image of
+  // the file, of the size first asked for (Wine), whatever size is asked later.
+  if (px == ::GetSystemMetrics(SM_CXICON)) {
     icon.Share(static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, px, px, LR_SHARED)));
+    return;
+  }
+  if (image == px) {
+    icon.Own(static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, px, px, 0)));
     return;
   }
   HICON drawn = static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, image, image, 0));

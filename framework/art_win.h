@@ -20,8 +20,8 @@ UINT SystemDpi();
 UniqueBitmap LoadPicture(HINSTANCE instance, int id, UINT dpi);
 
 // Icon `id` `px` pixels square, from the icon file's nearest image that is
-// not smaller, into `icon`: shared (LR_SHARED, one per size for the whole
-// program) when the file holds that size, owned when it had to be scaled down.
+// not smaller (scaled down if need be), into `icon`: shared at the system's
+// large-icon size, as LoadIcon gives it, owned at any other.
 void LoadIconSized(HINSTANCE instance, int id, int px, OwnedIcon& icon);
 
 // Resource id of the clip to play at `dpi`.

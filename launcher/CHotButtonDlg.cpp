@@ -127,7 +127,8 @@ void CHotButtonDlg::OnDpiChanged(UINT dpi, const RECT* suggested) {
   // The suggested size is the old one scaled; the grid's is exact.
   if (suggested && suggested->right > suggested->left) rect = *suggested;
   ::SetWindowPos(m_hWnd, nullptr, rect.left, rect.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-  ::InvalidateRect(m_hWnd, nullptr, TRUE);
+  // Every place anew: Wine keeps the old pixels of a place that grew around its new icon.
+  ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CHotButtonDlg::AddTooltips() {
