@@ -28,7 +28,16 @@ BOOL CDriverApp::InitInstance() {
   auto* frame = new CMainFrame(*this, m_settings);
   m_pMainWnd = frame;
   // The frame's creation loads the settings, writes the device speeds and adds the tray icon.
-  frame->Create(nullptr, WS_OVERLAPPEDWINDOW, fw::FrameWnd::rectDefault, nullptr, nullptr, 0);
+  if (!frame->Create(nullptr, WS_OVERLAPPEDWINDOW, fw::FrameWnd::rectDefault, nullptr, nullptr, 0)) {
+    // A window that was made and then refused went with its object (the frame
+    // deletes itself with its window, and is no longer the main window then);
+    // an object that never got its window is still ours to delete. Either way
+    // nothing is left to end the process later: it ends now, and says so.
+    if (m_pMainWnd == frame) delete frame;
+    m_pMainWnd = nullptr;
+    m_startFailed = true;
+    return FALSE;
+  }
   frame->ShowWindow(SW_HIDE);
   ::SetWindowTextA(frame->GetSafeHwnd(), res::kFrameTitle);
   ::UpdateWindow(frame->GetSafeHwnd());
@@ -40,7 +49,8 @@ BOOL CDriverApp::InitInstance() {
 
 int CDriverApp::ExitInstance() {
   m_msgThread.Shutdown();
-  return fw::WinApp::ExitInstance();
+  const int code = fw::WinApp::ExitInstance();
+  return m_startFailed ? kStartFailedExitCode : code;
 }
 
 void CDriverApp::OnAppExit() {

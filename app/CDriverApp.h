@@ -13,6 +13,10 @@ namespace app {
 
 class CDriverApp : public fw::WinApp {
  public:
+  // The process's exit code when its frame could not be created (a second
+  // instance ends with 0: it is no failure).
+  static constexpr int kStartFailedExitCode = 1;
+
   CDriverApp();
 
   BOOL InitInstance() override;
@@ -31,6 +35,7 @@ class CDriverApp : public fw::WinApp {
   launcher::WheelPager m_popupPager;
   bridge::CMsgThread m_msgThread{m_settings, [this] { launcher::OpenHotButton(m_store, m_popupPager); }};
   HANDLE m_hMutex = nullptr;
+  bool m_startFailed = false;
 };
 
 }  // namespace app

@@ -83,7 +83,7 @@ LRESULT CDispatchDlg::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
     case res::WM_DISPATCH_SHUTDOWN:
       if (!m_shutdownRequested.load()) return 0;
       // Nothing a held function pressed may stay down once the program is gone.
-      m_executor.ReleaseHeld(false);
+      m_executor.ReleaseHeld();
       DestroyWindow();
       ::PostQuitMessage(0);
       return 0;

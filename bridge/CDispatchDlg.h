@@ -28,7 +28,7 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   BOOL RequestShutdown();
   // Lets go of what the button functions hold, from any thread: for an exit
   // that cannot wait for the worker thread any longer.
-  void ReleaseHeld(bool workerStopped) { m_executor.ReleaseHeld(workerStopped); }
+  void ReleaseHeld() { m_executor.ReleaseHeld(); }
 
   // The shell's automation object; null until initialisation, or when it could not be created.
   IShellDispatch* m_pShellDispatch = nullptr;

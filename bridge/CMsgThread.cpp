@@ -43,12 +43,12 @@ void CMsgThread::DestroyDispatchWindow() {
   // thread to end its loop (bounded, so that exit can never hang).
   if (!m_hThread || !m_dispatchDlg.RequestShutdown()) return;
   // The worker may be stuck in a slow action (a shell call, another
-  // program's hook that does not answer): then what it holds is let go from here.
-  if (::WaitForSingleObject(m_hThread, kShutdownWaitMs) == WAIT_TIMEOUT) {
-    // Stopped first, so that it cannot press anything after the release.
-    ::SuspendThread(m_hThread);
-    m_dispatchDlg.ReleaseHeld(/*workerStopped=*/true);
-  }
+  // program's hook that does not answer): then what it holds is let go from
+  // here. The worker is never suspended for that: stopped inside the heap or
+  // holding the executor's lock, it would hang the release and the exit. It
+  // presses nothing new meanwhile, since exit has begun; the release waits for
+  // its lock a bounded time only.
+  if (::WaitForSingleObject(m_hThread, kShutdownWaitMs) == WAIT_TIMEOUT) m_dispatchDlg.ReleaseHeld();
 }
 
 }  // namespace bridge

@@ -1,5 +1,6 @@
 #include "bridge/maker_libs_win.h"
 
+#include "framework/libraries_win.h"
 #include "makerlibs/include/maker_api_win.h"
 
 namespace bridge {
@@ -33,7 +34,7 @@ void Resolve(HMODULE module, const char* name, Fn& fn) {
 const Varnel& VarnelLib() {
   static const Varnel lib = [] {
     Varnel v;
-    HMODULE m = ::LoadLibraryA("Varnel.dll");
+    HMODULE m = fw::LoadOwnLibrary("Varnel.dll");
     Resolve(m, "PointerHookStart", v.start);
     Resolve(m, "PointerHookStop", v.stop);
     Resolve(m, "PointerHookSetTarget", v.setTarget);
@@ -47,7 +48,7 @@ const Varnel& VarnelLib() {
 const Oskem& OskemLib() {
   static const Oskem lib = [] {
     Oskem o;
-    HMODULE m = ::LoadLibraryA("Oskem.dll");
+    HMODULE m = fw::LoadOwnLibrary("Oskem.dll");
     Resolve(m, "KeyHookStart", o.start);
     Resolve(m, "KeyHookStop", o.stop);
     Resolve(m, "KeyHookSetTarget", o.setTarget);
@@ -59,7 +60,7 @@ const Oskem& OskemLib() {
 const Fenwix& FenwixLib() {
   static const Fenwix lib = [] {
     Fenwix f;
-    HMODULE m = ::LoadLibraryA("Fenwix.dll");
+    HMODULE m = fw::LoadOwnLibrary("Fenwix.dll");
     Resolve(m, "DeviceLinkOpen", f.open);
     Resolve(m, "DeviceLinkClose", f.close);
     return f;

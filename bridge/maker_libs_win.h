@@ -1,7 +1,8 @@
 // The program's side of the mouse maker's libraries (Varnel.dll, Oskem.dll,
-// Fenwix.dll). They are loaded at first use from the program's folder; a
-// library that is missing or lacks an export turns its calls into no-ops, so
-// the tray and the configuration sheet keep working without it.
+// Fenwix.dll). They are loaded at first use from the program's folder, and
+// only from there; a library that is missing or lacks an export turns its
+// calls into no-ops, so the tray and the configuration sheet keep working
+// without it.
 #pragma once
 
 #include <windows.h>

@@ -1,5 +1,7 @@
 #include "bridge/skin_win.h"
 
+#include "framework/libraries_win.h"
+
 namespace bridge {
 namespace {
 typedef BOOL(WINAPI* InitFn)(HINSTANCE, const char*, const char*, const char*);
@@ -9,7 +11,7 @@ typedef BOOL(WINAPI* ApplyToDialogsFn)(const char*);
 
 void ApplySkin(HINSTANCE instance) {
   // Loaded once per process and kept: each thread makes its own three calls.
-  static HMODULE library = ::LoadLibraryA("SkinMagic.dll");
+  static HMODULE library = fw::LoadOwnLibrary("SkinMagic.dll");
   if (!library) return;
   auto init = reinterpret_cast<InitFn>(reinterpret_cast<void*>(::GetProcAddress(library, MAKEINTRESOURCEA(1))));
   auto load =

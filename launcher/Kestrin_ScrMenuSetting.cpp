@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include "framework/libraries_win.h"
 #include "framework/win_app_win.h"
 #include "launcher/launcher_icons_win.h"
 #include "res/resource.h"
@@ -136,7 +137,7 @@ void Kestrin_ScrMenuSetting::OnAssign() {
   // The dialog's library is loaded when first needed: with it come the
   // printing libraries it imports, which a resident program need not carry.
   static const auto open = reinterpret_cast<decltype(&::GetOpenFileNameA)>(
-      reinterpret_cast<void*>(::GetProcAddress(::LoadLibraryA("comdlg32.dll"), "GetOpenFileNameA")));
+      reinterpret_cast<void*>(::GetProcAddress(fw::LoadSystemLibrary("comdlg32.dll"), "GetOpenFileNameA")));
   if (!open || !open(&dialog)) return;
   m_table[static_cast<std::size_t>(row)] = path;
   SetPathText(row, path);
