@@ -33,31 +33,55 @@ BOOL CDispatchDlg::RequestShutdown() {
 BOOL CDispatchDlg::OnInitDialog() {
   fw::Dialog::OnInitDialog();
   ApplySkin(fw::ResourceInstance());
-  ::CoInitialize(nullptr);
+  return TRUE;
+}
+
+// After the hooks: starting COM and making the shell's object take most of the
+// worker's start-up, and no click should wait for them.
+void CDispatchDlg::ConnectShell() {
+  m_comStarted = SUCCEEDED(::CoInitialize(nullptr));
   ::InitCommonControls();
   void* shell = nullptr;
   HRESULT hr = ::CoCreateInstance(CLSID_Shell, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
                                   IID_IShellDispatch, &shell);
   m_pShellDispatch = SUCCEEDED(hr) ? static_cast<IShellDispatch*>(shell) : nullptr;
-  return m_pShellDispatch != nullptr;
 }
 
 void CDispatchDlg::OnDestroy() {
   // A picture still showing when the program ends must not stay on the screen.
   m_indicator.Hide();
+  m_hookWatch.Detach();
   Default();
   if (m_pShellDispatch) {
     m_pShellDispatch->Release();
     m_pShellDispatch = nullptr;
   }
-  ::CoUninitialize();
+  if (m_comStarted) ::CoUninitialize();
+  m_comStarted = false;
 }
 
 void CDispatchDlg::OnTimer(UINT_PTR id) {
   if (id == actions::kIndicatorTimerId) {
     m_indicator.Hide();
     ::KillTimer(m_hWnd, id);
+  } else if (id == kHookWatchTimerId) {
+    m_hookWatch.OnTimer();
   }
+  Default();
+}
+
+void CDispatchDlg::OnPowerBroadcast(WPARAM event) {
+  if (m_hookWatch.OnPowerBroadcast(event)) m_executor.ReleaseHeld();
+}
+
+void CDispatchDlg::OnSessionChange(WPARAM event) {
+  // Nothing a button holds (Shift, the left button) may stay down on the lock
+  // screen, nor for the session that takes over.
+  if (m_hookWatch.OnSessionChange(event)) m_executor.ReleaseHeld();
+}
+
+void CDispatchDlg::OnRawInput(WPARAM) {
+  m_hookWatch.OnRawInput();
   Default();
 }
 

@@ -15,13 +15,9 @@ BOOL CMsgThread::InitInstance() {
   m_dispatchDlg.ShowWindow(SW_HIDE);
   HWND target = m_dispatchDlg.GetSafeHwnd();
 
-  if (PointerHookStart()) {
-    PointerHookSetTarget(target);
-    m_settings.PublishButtons();
-    m_settings.PublishWheel();
-  }
-  KeyHookStart();
+  m_dispatchDlg.InstallHooks();
   DeviceLinkOpen(target, makerlibs::WM_MOUSEBTN_UP, 0);
+  m_dispatchDlg.ConnectShell();
   return TRUE;
 }
 
@@ -32,8 +28,7 @@ void CMsgThread::Shutdown() {
   if (!m_hThread || m_shutDown) return;
   m_shutDown = true;
   m_dispatchDlg.BeginShutdown();
-  KeyHookStop();
-  PointerHookStop();
+  m_dispatchDlg.StopHooks();
   DeviceLinkClose();
   DestroyDispatchWindow();
 }

@@ -13,11 +13,13 @@ struct Varnel {
   PointerHookSetTargetFn setTarget = nullptr;
   PointerHookSetButtonTableFn setButtonTable = nullptr;
   PointerHookSetWheelModeFn setWheelMode = nullptr;
+  PointerHookLastEventTimeFn lastEventTime = nullptr;
 };
 struct Oskem {
   KeyHookStartFn start = nullptr;
   KeyHookStopFn stop = nullptr;
   KeyHookSetTargetFn setTarget = nullptr;
+  KeyHookLastEventTimeFn lastEventTime = nullptr;
 };
 struct Fenwix {
   DeviceLinkOpenFn open = nullptr;
@@ -40,6 +42,7 @@ const Varnel& VarnelLib() {
     Resolve(m, "PointerHookSetTarget", v.setTarget);
     Resolve(m, "PointerHookSetButtonTable", v.setButtonTable);
     Resolve(m, "PointerHookSetWheelMode", v.setWheelMode);
+    Resolve(m, "PointerHookLastEventTime", v.lastEventTime);
     return v;
   }();
   return lib;
@@ -52,6 +55,7 @@ const Oskem& OskemLib() {
     Resolve(m, "KeyHookStart", o.start);
     Resolve(m, "KeyHookStop", o.stop);
     Resolve(m, "KeyHookSetTarget", o.setTarget);
+    Resolve(m, "KeyHookLastEventTime", o.lastEventTime);
     return o;
   }();
   return lib;
@@ -86,6 +90,15 @@ int KeyHookStart() { return OskemLib().start ? OskemLib().start() : 0; }
 int KeyHookStop() { return OskemLib().stop ? OskemLib().stop() : 0; }
 void KeyHookSetTarget(HWND target) {
   if (OskemLib().setTarget) OskemLib().setTarget(target);
+}
+
+bool HooksLastEventTime(DWORD* tick) {
+  if (!VarnelLib().lastEventTime || !OskemLib().lastEventTime) return false;
+  const DWORD mouse = VarnelLib().lastEventTime();
+  const DWORD key = OskemLib().lastEventTime();
+  // The newer of the two, by difference (the tick count wraps); 0 is "never".
+  *tick = !key || (mouse && static_cast<LONG>(mouse - key) > 0) ? mouse : key;
+  return true;
 }
 
 int DeviceLinkOpen(HWND target, UINT message, int reserved) {

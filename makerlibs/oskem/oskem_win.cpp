@@ -18,6 +18,7 @@ std::atomic<HWND> g_target{nullptr};
 
 // Which keys are down, as far as the hook saw. Touched only by the hook thread.
 bool g_down[256];
+makerlibs::EventClock g_clock;
 
 // A low-level hook sees Shift, Ctrl and Alt by the side that was pressed; the
 // program records and names them by their generic codes.
@@ -32,6 +33,7 @@ WPARAM ReportedCode(DWORD vk) {
 
 LRESULT CALLBACK KeyProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION) {
+    g_clock.Note();
     const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
     // Held state by the reported code: one Shift, Ctrl or Alt press may reach
     // the hook as both its generic and its side-specific code (Wine does so for
@@ -70,6 +72,8 @@ int KeyHookStart(void) { return g_hook.Start(kStartTimeoutMs) ? 1 : 0; }
 int KeyHookStop(void) { return g_hook.Stop(kStopTimeoutMs) ? 1 : 0; }
 
 void KeyHookSetTarget(HWND target) { g_target.store(target); }
+
+DWORD KeyHookLastEventTime(void) { return g_clock.Last(); }
 
 }  // extern "C"
 
