@@ -25,6 +25,7 @@ class Resilience : public Scenario {
   // comes after, and so is called again.
   void DropTheHooks() {
     ASSERT_TRUE(RunWindows("rundll32.exe " + kHome + "\\probe.dll,LeaveMouseHook", 10000));
+    observer.reset();  // observers record one at a time: the old one goes first
     observer = std::make_unique<InputObserver>();
   }
   std::string ClickFifth() {
@@ -48,8 +49,9 @@ TEST_F(Resilience, LockSleepDroppedHooksDecoyFailedStartAndStormUnderLoad) {
   const std::string oldPath = path;
   ::SetEnvironmentVariableA("PATH", (kDecoys + ";" + oldPath).c_str());
 
-  // The decoy is found along the path by a program that asks for it by name...
-  ASSERT_TRUE(RunWindows("rundll32.exe Fenwix.dll,Record", 10000));
+  // The decoy is found along the path by a program that asks for it by name
+  // (started in a folder without the real one)...
+  ASSERT_TRUE(RunWindows("rundll32.exe Fenwix.dll,Record", 10000, nullptr, kHome));
   EXPECT_TRUE(Exists(kDecoys + "\\Fenwix.dll.rundll32.exe.loaded"));
   // ...but not by the program, whose own folder lacks it.
   ASSERT_TRUE(WriteUserDword(Section(settings::kSectionKey), ButtonValue(kFifth), kShift));
@@ -84,6 +86,7 @@ TEST_F(Resilience, LockSleepDroppedHooksDecoyFailedStartAndStormUnderLoad) {
   screen->Reset();
   EXPECT_EQ(ClickFifth(), "") << "dropped, the hook performs nothing";
   EXPECT_TRUE(PumpUntil([&] { return screen->Count(WM_XBUTTONUP) == 1; }));
+  EXPECT_EQ(observer->All().size(), 2u) << "the observer sees the click itself";
   PumpFor(2000);
   EXPECT_EQ(ClickFifth(), kShiftClick) << "back, and nothing twice";
 
@@ -109,6 +112,7 @@ TEST_F(Resilience, LockSleepDroppedHooksDecoyFailedStartAndStormUnderLoad) {
   const std::string pids = UnixPath(TempFile("zyfo-busy.pids"));
   ASSERT_TRUE(RunUnix("for i in 1 2; do timeout 300 sh -c 'while :; do :; done' >/dev/null 2>&1 & echo $! >> '" +
                       pids + "'; done"));
+  observer.reset();
   Start({{kFifth, kShift}});
   std::vector<std::pair<UINT, LPARAM>> storm;
   std::string expected;
