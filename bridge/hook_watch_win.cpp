@@ -38,12 +38,16 @@ void HookWatch::Install(HWND target) {
 }
 
 void HookWatch::StartHooks() {
-  if (PointerHookStart()) {
+  const bool mouse = PointerHookStart() != 0;
+  if (mouse) {
     PointerHookSetTarget(m_target);
     m_settings.PublishButtons();
     m_settings.PublishWheel();
   }
-  KeyHookStart();
+  // A hook that could not be installed sees nothing, which would look like a
+  // dropped one at every input: such hooks are not watched (a resume or an
+  // unlock still tries again).
+  m_bothInstalled = (KeyHookStart() != 0) && mouse;
   m_watchdog.Installed(::GetTickCount());
 }
 
@@ -81,29 +85,22 @@ void HookWatch::Check() {
   WatchSample sample;
   LASTINPUTINFO input{sizeof input, 0};
   DWORD seen = 0;
-  sample.hooksReport = ::GetLastInputInfo(&input) && HooksLastEventTime(&seen);
+  sample.hooksReport = m_bothInstalled && ::GetLastInputInfo(&input) && HooksLastEventTime(&seen);
   sample.lastSeen = seen;
   sample.lastInput = input.dwTime;
   sample.now = ::GetTickCount();
   const WatchStep step = m_watchdog.Check(sample);
   if (step.reinstall) Reinstall();
-  // A library that cannot tell gives nothing to watch: not even raw input then.
-  Schedule(sample.hooksReport ? step : WatchStep{});
-  if (!sample.hooksReport) WakeOnNextInput(false);
+  if (step.nextCheckMs)
+    CheckIn(*step.nextCheckMs);
+  else
+    // A library that cannot tell gives nothing to watch: not even input then.
+    WakeOnNextInput(sample.hooksReport);
 }
 
-void HookWatch::Schedule(const WatchStep& step) {
-  if (step.nextCheckMs) {
-    WakeOnNextInput(false);
-    if (!m_checking) m_checking = ::SetTimer(m_target, kHookWatchTimerId, *step.nextCheckMs, nullptr) != 0;
-    return;
-  }
-  // Idle: no timer at all. The first input wakes the checks through raw
-  // input, which is asked for only now, so that no pointer move costs a
-  // message while the user is at work.
-  if (m_checking) ::KillTimer(m_target, kHookWatchTimerId);
-  m_checking = false;
-  WakeOnNextInput(true);
+void HookWatch::CheckIn(UINT ms) {
+  WakeOnNextInput(false);
+  m_checking = ::SetTimer(m_target, kHookWatchTimerId, ms, nullptr) != 0;
 }
 
 void HookWatch::WakeOnNextInput(bool on) {
@@ -114,13 +111,19 @@ void HookWatch::WakeOnNextInput(bool on) {
     m_waking = !RegisterRawInput(nullptr, RIDEV_REMOVE) && m_waking;
 }
 
-void HookWatch::OnTimer() { Check(); }
+void HookWatch::OnTimer() {
+  // Each timer runs once.
+  ::KillTimer(m_target, kHookWatchTimerId);
+  m_checking = false;
+  Check();
+}
 
 void HookWatch::OnRawInput() {
-  // Only the first input after an idle time: the timer takes over from here.
+  // The first input since the last check: raw input is let go until then, so
+  // that a pointer moving all the time costs one message per check, and
+  // nothing at all while nobody touches mouse or keyboard.
   if (!m_waking) return;
-  WakeOnNextInput(false);
-  Check();
+  CheckIn(kWatchPeriodMs);
 }
 
 bool HookWatch::OnPowerBroadcast(WPARAM event) {

@@ -44,16 +44,17 @@ class HookWatch {
   void Reinstall();
   void StartHooks();
   void Check();
-  void Schedule(const WatchStep& step);
+  void CheckIn(UINT ms);
   void WakeOnNextInput(bool on);
 
   settings::SettingsModel& m_settings;
   HWND m_target = nullptr;
   HookWatchdog m_watchdog;
-  bool m_checking = false;  // the timer runs
-  bool m_waking = false;    // raw input is to wake the checks
+  bool m_checking = false;  // a check is due on the timer
+  bool m_waking = false;    // the next raw input is to bring the next check
   bool m_paused = false;    // locked or disconnected: input there is not the hooks' to see
   bool m_sessionNotices = false;
+  bool m_bothInstalled = false;
   // Reinstallation (worker) and the exit's removal (main thread) never overlap.
   SRWLOCK m_hooksLock = SRWLOCK_INIT;
   std::atomic<bool> m_stopped{false};

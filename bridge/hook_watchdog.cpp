@@ -32,10 +32,11 @@ WatchStep HookWatchdog::Check(const WatchSample& s) {
   // slow hook would have been called by now, so this one is gone.
   if (m_missed && unseen(*m_missed)) {
     m_missed.reset();
-    return WatchStep{true, kWatchPeriodMs};
+    return WatchStep{true, std::nullopt};
   }
   m_missed = unseen(s.lastInput) ? std::optional<std::uint32_t>(s.lastInput) : std::nullopt;
-  return WatchStep{false, kWatchPeriodMs};
+  if (m_missed) return WatchStep{false, kWatchPeriodMs};
+  return WatchStep{false, std::nullopt};
 }
 
 void HookWatchdog::Installed(std::uint32_t now) {

@@ -11,14 +11,15 @@
 
 namespace bridge {
 
-// How often the hooks are checked while the user is at work: an input the
-// hooks missed is confirmed missed one period later, so a removed hook is
-// back within two periods of the first input after its removal.
+// A check runs this long after an input (the hooks have had their chance at
+// it by then), and an input the hooks missed is confirmed missed this long
+// after that: a removed hook is back within two periods of the first input
+// after its removal.
 constexpr std::uint32_t kWatchPeriodMs = 750;
 // The system notes an input's time around the moment the hooks see it, a
 // little earlier or later: closer than this counts as seen.
 constexpr std::uint32_t kWatchToleranceMs = 250;
-// Idle this long, the checks stop until the next input wakes them.
+// Idle this long, nothing counts against the hooks until the next input.
 constexpr std::uint32_t kWatchIdleMs = 60000;
 
 struct WatchSample {
@@ -32,7 +33,8 @@ struct WatchSample {
 
 struct WatchStep {
   bool reinstall = false;
-  // When to check again; nothing: not before the next input.
+  // When to check again: only while a missed input waits for confirmation;
+  // otherwise nothing, the next input asks again.
   std::optional<std::uint32_t> nextCheckMs;
 };
 

@@ -13,8 +13,9 @@ constexpr std::uint32_t kP = bridge::kWatchPeriodMs;
 constexpr std::uint32_t kWrap = 0xFFFFFF00u;  // a quarter of a second before the tick count wraps
 constexpr std::uint32_t kLongAway = 0x80000000u + 2000;  // back after more than half the tick count's range
 
-// One check: the sample, then what the rule must answer. installedAt: the
-// hooks were put in place just before this check.
+// One check: the sample, then what the rule must answer (checksAgain: a
+// period later, rather than at the next input). installedBefore: the hooks
+// were put in place just before this check.
 struct Step {
   WatchSample sample;
   bool reinstall;
@@ -27,31 +28,31 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {"HooksThatSeeTheInputAreLeftAlone", {{{1000, 990, 995}, false, true}, {{1750, 1700, 1701}, false, true}}},
-    {"SeenAlmostAtOnceCountsAsSeen", {{{1000, 990, 760}, false, true}, {{1750, 990, 760}, false, true}}},
+    {"HooksThatSeeTheInputAreLeftAlone", {{{1000, 990, 995}, false, false}, {{1750, 1700, 1701}, false, false}}},
+    {"SeenAlmostAtOnceCountsAsSeen", {{{1000, 990, 760}, false, false}, {{1750, 990, 760}, false, false}}},
     {"MissedOnceThenCaughtUpIsASlowHookNotAGoneOne",
-     {{{1000, 999, 500}, false, true}, {{1750, 1500, 1499}, false, true}}},
+     {{{1000, 999, 500}, false, true}, {{1750, 1500, 1499}, false, false}}},
     {"MissedAndStillMissedAPeriodLaterIsReinstalled",
-     {{{1000, 999, 500}, false, true}, {{1000 + kP, 1600, 500}, true, true}}},
+     {{{1000, 999, 500}, false, true}, {{1000 + kP, 1600, 500}, true, false}}},
     {"ConfirmedWithinTwoPeriodsUnderEndlessInput",
-     {{{1000, 990, 600}, false, true}, {{1750, 1740, 600}, true, true}, {{2500, 2490, 2480}, false, true}}},
+     {{{1000, 990, 600}, false, true}, {{1750, 1740, 600}, true, false}, {{2500, 2490, 2480}, false, false}}},
     {"AnInputBeforeTheInstallationDoesNotCount",
-     {{{1000, 999, 500}, false, true, true}, {{1750, 999, 500}, false, true}}},
+     {{{1000, 999, 500}, false, false, true}, {{1750, 999, 500}, false, false}}},
     {"AnInputAfterTheInstallationStillCounts",
-     {{{1000, 990, 500}, false, true, true}, {{1750, 1740, 500}, false, true}, {{2500, 1740, 500}, true, true}}},
-    {"IdleForAMinuteStopsTheChecksEvenWithAMissedInput",
+     {{{1000, 990, 500}, false, false, true}, {{1750, 1740, 500}, false, true}, {{2500, 1740, 500}, true, false}}},
+    {"IdleForAMinuteCountsNothingEvenAMissedInput",
      {{{61000, 1000, 500}, false, false}, {{70000, 1000, 500}, false, false}}},
-    {"IdleJustUnderAMinuteStillChecks", {{{60999, 1000, 500}, false, true}, {{61749, 1000, 500}, false, false}}},
+    {"IdleJustUnderAMinuteStillCounts", {{{60999, 1000, 500}, false, true}, {{61749, 1000, 500}, false, false}}},
     {"BackFromIdleTheFirstMissedInputIsConfirmed",
-     {{{90000, 1000, 500}, false, false}, {{90010, 90005, 500}, false, true}, {{90760, 90005, 500}, true, true}}},
+     {{{90000, 1000, 500}, false, false}, {{90010, 90005, 500}, false, true}, {{90760, 90005, 500}, true, false}}},
     {"HooksThatCannotTellAreNeverReinstalledNorChecked",
      {{{1000, 999, 0, false}, false, false}, {{1750, 1749, 0, false}, false, false}}},
     {"RightAcrossTheWrapOfTheTickCount",
-     {{{kWrap + 500, kWrap + 400, kWrap}, false, true}, {{kWrap + 500 + kP, kWrap + 400, kWrap}, true, true},
-      {{kWrap + 1300, kWrap + 1290, kWrap + 1295}, false, true}}},
+     {{{kWrap + 500, kWrap + 400, kWrap}, false, true}, {{kWrap + 500 + kP, kWrap + 400, kWrap}, true, false},
+      {{kWrap + 1300, kWrap + 1290, kWrap + 1295}, false, false}}},
     {"AnOldInstallationNeverComesBackNewAfterTheWrap",
-     {{{1000, 990, 995}, false, true, true}, {{70000, 990, 995}, false, false},
-      {{kLongAway, kLongAway - 5, 995}, false, true}, {{kLongAway + kP, kLongAway - 5, 995}, true, true}}},
+     {{{1000, 990, 995}, false, false, true}, {{70000, 990, 995}, false, false},
+      {{kLongAway, kLongAway - 5, 995}, false, true}, {{kLongAway + kP, kLongAway - 5, 995}, true, false}}},
 };
 
 class HookWatchdogRule : public testing::TestWithParam<Row> {};
