@@ -39,6 +39,9 @@ BOOL CDispatchDlg::OnInitDialog() {
 // After the hooks: starting COM and making the shell's object take most of the
 // worker's start-up, and no click should wait for them.
 void CDispatchDlg::ConnectShell() {
+  // Once; the message could also come from another program.
+  if (m_shellConnected) return;
+  m_shellConnected = true;
   m_comStarted = SUCCEEDED(::CoInitialize(nullptr));
   ::InitCommonControls();
   void* shell = nullptr;
@@ -104,6 +107,9 @@ LRESULT CDispatchDlg::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
         OnButtonEvent(static_cast<int>(lp), actions::Notification::Release);
       return 0;
     }
+    case res::WM_DISPATCH_CONNECT_SHELL:
+      ConnectShell();
+      return 0;
     case res::WM_DISPATCH_SHUTDOWN:
       if (!m_shutdownRequested.load()) return 0;
       // Nothing a held function pressed may stay down once the program is gone.

@@ -31,10 +31,9 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   // that cannot wait for the worker thread any longer.
   void ReleaseHeld() { m_executor.ReleaseHeld(); }
 
-  // On the worker thread, once the window exists: the hooks first, reporting
-  // to this window, then the slow part, COM and the shell's object.
+  // On the worker thread, once the window exists: the hooks, reporting to
+  // this window. The slow part, COM and the shell's object, comes after them.
   void InstallHooks() { m_hookWatch.Install(m_hWnd); }
-  void ConnectShell();
   // Removes both hooks for good, from any thread.
   void StopHooks() { m_hookWatch.StopHooks(); }
 
@@ -61,6 +60,7 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   // The mouse stepped its resolution (level 0..3): its picture for a moment,
   // and the resolution recorded.
   void OnResolutionReport(int level);
+  void ConnectShell();
 
   void Shell(actions::ShellAction action) override;
   void OpenLauncher() override;
@@ -75,6 +75,7 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   actions::Executor m_executor{m_input, m_foreground, *this};
   actions::ResolutionIndicator m_indicator;
   HookWatch m_hookWatch{m_settings};
+  bool m_shellConnected = false;
   bool m_comStarted = false;
 };
 

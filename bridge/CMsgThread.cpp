@@ -2,6 +2,7 @@
 
 #include "bridge/maker_libs_win.h"
 #include "makerlibs/include/maker_contract.h"
+#include "res/identity.h"
 
 namespace bridge {
 namespace {
@@ -17,7 +18,11 @@ BOOL CMsgThread::InitInstance() {
 
   m_dispatchDlg.InstallHooks();
   DeviceLinkOpen(target, makerlibs::WM_MOUSEBTN_UP, 0);
-  m_dispatchDlg.ConnectShell();
+  // COM and the shell's object are the slow part: the loop takes them up as
+  // its first posted message, so that the thread answers (and the program
+  // counts as started) once the hooks are in place, and every button event,
+  // posted after it, still finds the shell's object made.
+  ::PostMessageA(target, res::WM_DISPATCH_CONNECT_SHELL, 0, 0);
   return TRUE;
 }
 
