@@ -82,8 +82,9 @@ TEST(SystemPages, OpeningEveryTabAndOkWriteNothingAChangeWritesOnlyItself) {
     Choose(CurrentPageOf(sheet), IDC_WHEEL_LINES, 2);
     EXPECT_EQ(system.writes, "lines 6; ") << "a list choice is in force at once";
     ::SendMessageA(sheet, PSM_SETCURSEL, 3, 0);
-    Key(CurrentPageOf(sheet), IDC_POINTER_SPEED, VK_RIGHT);
+    // The level chosen first survives a later change of the speed.
     ::SendDlgItemMessageA(CurrentPageOf(sheet), IDC_ACCEL_MEDIUM, BM_CLICK, 0, 0);
+    Key(CurrentPageOf(sheet), IDC_POINTER_SPEED, VK_RIGHT);
     PressSheetButton(sheet, PSBTN_OK);
   });
   EXPECT_EQ(system.writes, "lines 6; speed 11; triple 4122; ");
