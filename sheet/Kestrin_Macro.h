@@ -1,6 +1,7 @@
 // The "Makro" tab: three key macros recorded from the real keyboard. The
-// keyboard hook reports each key to the page while it is open; "APP" stores
-// the macro being recorded at once.
+// keyboard hook reports each key to the page while it is open, with the window
+// it was typed into; while a macro is recorded the sheet itself gets no key.
+// "APP" stores the macro being recorded at once.
 #pragma once
 
 #include <windows.h>
