@@ -85,9 +85,10 @@ TEST(SystemPages, OpeningEveryTabAndOkWriteNothingAChangeWritesOnlyItself) {
     // The level chosen first survives a later change of the speed.
     ::SendDlgItemMessageA(CurrentPageOf(sheet), IDC_ACCEL_MEDIUM, BM_CLICK, 0, 0);
     Key(CurrentPageOf(sheet), IDC_POINTER_SPEED, VK_RIGHT);
+    ::SendDlgItemMessageA(CurrentPageOf(sheet), IDC_SNAP_DEFAULT, BM_CLICK, 0, 0);
     PressSheetButton(sheet, PSBTN_OK);
   });
-  EXPECT_EQ(system.writes, "lines 6; speed 11; triple 4122; ");
+  EXPECT_EQ(system.writes, "lines 6; speed 11; triple 4122; snap 1; ");
   EXPECT_EQ(store.writes, "Key Key Key Key Key Key ");
   EXPECT_EQ(hook.tables, 1);
   DeleteProgramSettings();
