@@ -19,8 +19,8 @@ class ButtonStates {
   bool AnyDown() const;
 
  private:
-  std::array<bool, kSlotCount> m_down{};
-  std::array<int, kSlotCount> m_code{};
+  std::array<bool, kButtonSlotCount> m_down{};
+  std::array<int, kButtonSlotCount> m_code{};
 };
 
 }  // namespace actions

@@ -1,6 +1,7 @@
 #include "actions/catalogue.h"
 
 #include <array>
+#include <iterator>
 
 namespace actions {
 namespace {
@@ -31,7 +32,9 @@ constexpr Function Macro(const char* text, std::uint32_t index) {
 constexpr Function FunctionKey(const char* text, int n) { return HeldKey(text, static_cast<std::uint8_t>(kVkF1 + n - 1)); }
 
 // Index = function code. The texts are the ones users have always seen.
-constexpr std::array<Function, kFunctionCount> kFunctions = {{
+// Unsized, so that a missing or extra row fails the size check below rather
+// than leaving a code with an empty row.
+constexpr Function kFunctions[] = {
     HeldButton("Klicken", kMouseLeftDown, kMouseLeftUp, makerlibs::kSlotLeft),
     HeldButton("AutoScroll", kMouseMiddleDown, kMouseMiddleUp, makerlibs::kSlotWheel),
     HeldButton("Rechtsklicken", kMouseRightDown, kMouseRightUp, makerlibs::kSlotRight),
@@ -84,14 +87,15 @@ constexpr std::array<Function, kFunctionCount> kFunctions = {{
     Macro("Tastenmakro 1", 0),
     Macro("Tastenmakro 2", 1),
     Macro("Tastenmakro 3", 2),
-}};
+};
+static_assert(std::size(kFunctions) == kFunctionCount, "the catalogue needs exactly one row per function code");
 
 // The hook decides by the shared contract which functions a button does by
 // itself; the rows must say exactly the same.
 constexpr bool NativeColumnAgreesWithContract() {
   for (int code = 0; code < kFunctionCount; ++code)
-    for (int slot = 0; slot < kSlotCount; ++slot)
-      if ((kFunctions[static_cast<std::size_t>(code)].nativeSlot == slot) != makerlibs::IsNativeFunction(slot, code))
+    for (int slot = 0; slot < kButtonSlotCount; ++slot)
+      if ((kFunctions[code].nativeSlot == slot) != makerlibs::IsNativeFunction(slot, code))
         return false;
   return true;
 }
@@ -101,13 +105,13 @@ static_assert(NativeColumnAgreesWithContract(), "catalogue and hook contract dis
 constexpr const char* kLauncherTextSixthList = "Hot-Button-Menu";
 
 // Index = slot: left, wheel button, right, 4th, 5th, 6th.
-constexpr std::array<int, kSlotCount> kFactoryDefaults = {0, 1, 2, 4, 3, 47};
+constexpr std::array<int, kButtonSlotCount> kFactoryDefaults = {0, 1, 2, 4, 3, 47};
 
 }  // namespace
 
 bool IsValidCode(int code) { return makerlibs::IsValidFunction(code); }
 
-const Function& FunctionOf(int code) { return kFunctions[static_cast<std::size_t>(code)]; }
+const Function& FunctionOf(int code) { return kFunctions[code]; }
 
 FunctionKind KindOf(int code) {
   switch (FunctionOf(code).behaviour) {
@@ -126,8 +130,6 @@ const char* ListText(int code, bool sixthList) {
   if (sixthList && FunctionOf(code).behaviour == Behaviour::Launcher) return kLauncherTextSixthList;
   return FunctionOf(code).text;
 }
-
-int StoredDefault(int slot) { return makerlibs::IsValidSlot(slot) ? slot : -1; }
 
 int FactoryDefault(int slot) {
   return makerlibs::IsValidSlot(slot) ? kFactoryDefaults[static_cast<std::size_t>(slot)] : -1;

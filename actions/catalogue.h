@@ -13,7 +13,7 @@
 namespace actions {
 
 constexpr int kFunctionCount = makerlibs::kFunctionCount;  // codes 0..50; any other value means "no function"
-constexpr int kSlotCount = makerlibs::kSlotCount;          // left, wheel button, right, 4th, 5th, 6th
+constexpr int kButtonSlotCount = makerlibs::kButtonSlotCount;  // left, wheel button, right, 4th, 5th, 6th
 constexpr int kSixthSlot = makerlibs::kSlotSixth;
 
 enum class FunctionKind {
@@ -57,8 +57,6 @@ FunctionKind KindOf(int code);
 // that list asks with sixthList = true.
 const char* ListText(int code, bool sixthList = false);
 
-// Function of slot 0..5 when nothing is stored (the slot's own number), or -1.
-int StoredDefault(int slot);
 // Function of slot 0..5 after "Standardeinstellungen", or -1.
 int FactoryDefault(int slot);
 

@@ -4,75 +4,31 @@
 #include <shldisp.h>
 #include <shlobj.h>
 
-#include <type_traits>
-
 namespace actions {
 
-void SystemInput::MouseEvent(DWORD flags, DWORD dx, DWORD dy, DWORD data) { ::mouse_event(flags, dx, dy, data, 0); }
+void SystemInput::MouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy, std::uint32_t data) {
+  ::mouse_event(flags, static_cast<DWORD>(dx), static_cast<DWORD>(dy), data, 0);
+}
 
-void SystemInput::KeyEvent(BYTE vk, DWORD flags) { ::keybd_event(vk, 0, flags, 0); }
+void SystemInput::KeyEvent(std::uint8_t vk, std::uint32_t flags) { ::keybd_event(vk, 0, flags, 0); }
 
-POINT SystemInput::CursorPos() {
+CursorPoint SystemInput::CursorPos() {
   POINT point{};
   ::GetCursorPos(&point);
-  return point;
+  return CursorPoint{point.x, point.y};
 }
 
-void Executor::OnButtonEvent(int eventCode, Notification notification, const ButtonTable& buttons,
-                             const MacroTable& macros) {
-  const std::optional<int> code = m_buttons.Take(eventCode, notification, buttons);
-  if (!code) return;
-  const bool held = HoldsInput(*code);
-  for (const Op& op : PlanForFunction(*code, notification, macros)) Perform(op, held);
-}
-
-void Executor::ReleaseHeld(bool workerStopped) {
-  std::unique_lock<std::timed_mutex> lock(m_inputLock, std::defer_lock);
-  // A stopped worker may have been stopped holding the lock: it will never
-  // touch the record again, so it is read all the same.
-  if (!lock.try_lock_for(std::chrono::milliseconds(workerStopped ? 100 : 1000)) && !workerStopped) return;
-  for (const Op& op : m_held.ReleaseAll()) Send(op);
-}
-
-void Executor::Perform(const Op& op, bool heldFunction) {
-  if (std::holds_alternative<KeyOp>(op) || std::holds_alternative<MouseOp>(op)) {
-    std::lock_guard<std::timed_mutex> lock(m_inputLock);
-    if (m_held.Admit(op, heldFunction)) Send(op);
-    return;
-  }
-  std::visit(
-      [this](const auto& o) {
-        using T = std::decay_t<decltype(o)>;
-        if constexpr (std::is_same_v<T, PostToForeground>) {
-          PostToForegroundWindow(o);
-        } else if constexpr (std::is_same_v<T, ShellOp>) {
-          m_host.Shell(o.action);
-        } else if constexpr (std::is_same_v<T, PopupOp>) {
-          m_host.OpenLauncher();
-        }
-      },
-      op);
-}
-
-void Executor::Send(const Op& op) {
-  if (const auto* mouse = std::get_if<MouseOp>(&op)) {
-    POINT at{0, 0};
-    if (mouse->atCursor) at = m_input.CursorPos();
-    // Neither MOVE nor ABSOLUTE is set: the event acts where the pointer is.
-    m_input.MouseEvent(mouse->flags, static_cast<DWORD>(at.x), static_cast<DWORD>(at.y), mouse->data);
-  } else if (const auto* key = std::get_if<KeyOp>(&op)) {
-    m_input.KeyEvent(key->vk, key->flags);
-  }
-}
-
-void Executor::PostToForegroundWindow(const actions::PostToForeground& post) {
+std::optional<WindowFacts> SystemForeground::Foreground() {
   HWND window = ::GetForegroundWindow();
-  if (!window) return;
+  if (!window) return std::nullopt;
   char className[100] = {};
   ::GetClassNameA(window, className, sizeof className);
-  bool minimised = (::GetWindowLongA(window, GWL_STYLE) & WS_MINIMIZE) != 0;
-  if (!RuleAllowsWindow(post.rule, className, minimised)) return;
-  ::PostMessageA(window, post.message, static_cast<WPARAM>(post.wParam), static_cast<LPARAM>(post.lParam));
+  const bool minimised = (::GetWindowLongA(window, GWL_STYLE) & WS_MINIMIZE) != 0;
+  return WindowFacts{reinterpret_cast<std::uintptr_t>(window), className, minimised};
+}
+
+void SystemForeground::Post(std::uintptr_t window, std::uint32_t message, std::uint64_t wParam, std::int64_t lParam) {
+  ::PostMessageA(reinterpret_cast<HWND>(window), message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
 }
 
 namespace {

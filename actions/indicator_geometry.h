@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "res/resource.h"
+
 namespace actions {
 
 // Screen rectangle, right and bottom exclusive, as the platform's RECT.
@@ -24,8 +26,8 @@ struct ScreenRect {
 
 // The block: what the tallest picture covers, flush with the right edge of the
 // work area (left of a taskbar docked there) and at the top of the screen.
-constexpr int kIndicatorWidth = 76;
-constexpr int kIndicatorHeight = 98;
+constexpr int kIndicatorWidth = IDB_DPI_BLOCK_WIDTH;
+constexpr int kIndicatorHeight = IDB_DPI_BLOCK_HEIGHT;
 
 // How long a picture stays, and the dispatch window's timer that takes it away.
 constexpr unsigned kIndicatorShowMs = 300;

@@ -10,16 +10,16 @@
 
 #include "actions/catalogue.h"
 #include "actions/input_ops.h"
+#include "settings/schema.h"
 
 namespace actions {
 
 enum class Notification { Press, Release };
 
-// Three macros of ten entries: entries 10m..10m+4 are pressed in order, then
-// entries 10m+5..10m+9 released in order. The low byte of an entry is the virtual
-// key; 0 marks an empty entry.
-using MacroTable = std::array<std::int32_t, 30>;
-using ButtonTable = std::array<std::int32_t, 6>;  // function code of each button slot
+// Macro m presses its entries 10m..10m+4 in order, then releases 10m+5..10m+9
+// in order; the stored tables' layout is the settings'.
+using settings::ButtonTable;
+using settings::MacroTable;
 
 // Operations for function `code` on a press or release; nothing for an invalid code.
 std::vector<Op> PlanForFunction(int code, Notification n, const MacroTable& macros);

@@ -10,14 +10,14 @@
 
 namespace app {
 
-static_assert(ID_APP_EXIT == fw::kAppExitCommand, "the menu's exit command is the framework's");
+CDriverApp::CDriverApp() : fw::WinApp(IDS_APP_TITLE) {}
 
 BOOL CDriverApp::InitInstance() {
   // Common controls for the configuration sheet (sliders, lists, animation).
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&controls);
 
-  // The profile: HKEY_CURRENT_USER\Software\Trovane Mouse\<application title>.
+  // The profile: HKEY_CURRENT_USER\Software\<registry key>\<application title>.
   m_store.SetProfileRoot(settings::kRegistryKey, m_szAppName[0] ? m_szAppName : settings::kAppName);
   bridge::ApplySkin(m_hInstance);
 
@@ -25,7 +25,7 @@ BOOL CDriverApp::InitInstance() {
   m_hMutex = ::CreateMutexA(nullptr, TRUE, res::kMutexName);
   if (::GetLastError() == ERROR_ALREADY_EXISTS) return FALSE;
 
-  auto* frame = new CMainFrame(m_settings);
+  auto* frame = new CMainFrame(*this, m_settings);
   m_pMainWnd = frame;
   // The frame's creation loads the settings, writes the device speeds and adds the tray icon.
   frame->Create(nullptr, WS_OVERLAPPEDWINDOW, fw::FrameWnd::rectDefault, nullptr, nullptr, 0);
@@ -36,6 +36,11 @@ BOOL CDriverApp::InitInstance() {
   // After the frame: the worker thread hands the hook the table just loaded.
   m_msgThread.CreateThread(0, 0, nullptr);
   return TRUE;
+}
+
+int CDriverApp::ExitInstance() {
+  m_msgThread.Shutdown();
+  return fw::WinApp::ExitInstance();
 }
 
 void CDriverApp::OnAppExit() {

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "bridge/CMsgThread.h"
-#include "bridge/maker_libs.h"
-#include "framework/WinApp.h"
+#include "bridge/maker_libs_win.h"
+#include "framework/win_app_win.h"
 #include "launcher/CHotButtonDlg.h"
 #include "settings/registry_store_win.h"
 #include "settings/settings_model.h"
@@ -13,21 +13,23 @@ namespace app {
 
 class CDriverApp : public fw::WinApp {
  public:
-  CDriverApp() = default;
-  // The worker-thread member goes first: hooks stopped, device library closed,
-  // dispatch window destroyed. The mutex goes with the process.
-  ~CDriverApp() override = default;
+  CDriverApp();
 
   BOOL InitInstance() override;
   // The exit command: from now on no queued button event is performed.
   void OnAppExit() override;
+  // After the main loop: hooks stopped, device library closed, dispatch
+  // window destroyed, before anything they use goes.
+  int ExitInstance() override;
 
  private:
   settings::RegistryStore m_store;
   bridge::MakerHookLink m_hookLink;
   settings::SettingsModel m_settings{m_store, m_hookLink};
   // Declared after the settings, so destroyed before them: it stops the hooks that read them.
-  bridge::CMsgThread m_msgThread{m_settings, [this] { launcher::OpenHotButton(m_store); }};
+  // The popup's page turning carries on from one opening to the next.
+  launcher::WheelPager m_popupPager;
+  bridge::CMsgThread m_msgThread{m_settings, [this] { launcher::OpenHotButton(m_store, m_popupPager); }};
   HANDLE m_hMutex = nullptr;
 };
 

@@ -3,9 +3,8 @@
 #include <shellapi.h>
 
 #include "bridge/device_channel_win.h"
-#include "bridge/maker_libs.h"
+#include "bridge/maker_libs_win.h"
 #include "bridge/sys_command.h"
-#include "framework/WinApp.h"
 #include "res/identity.h"
 #include "res/resource.h"
 #include "sheet/MyPropertySheet.h"
@@ -14,11 +13,14 @@
 
 namespace app {
 
-CMainFrame::CMainFrame(settings::SettingsModel& settings)
-    : m_settings(settings),
+CMainFrame::CMainFrame(fw::WinApp& app, settings::SettingsModel& settings)
+    : m_app(app),
+      m_settings(settings),
       m_msgTaskbarCreated(::RegisterWindowMessageA("TaskbarCreated")),
       m_pageMouseXY(settings),
       m_pageMacro(settings, bridge::KeyHookSetTarget),
+      m_pageMove(m_system),
+      m_pageWheel(m_system),
       m_pageLauncher(settings),
       m_pageButtons(settings) {}
 
@@ -39,12 +41,11 @@ int CMainFrame::OnCreate(CREATESTRUCTA*) {
 }
 
 void CMainFrame::NormaliseSystemSettings() {
-  sheet::SystemParameters& system = sheet::PlatformSystemParameters();
   // A wheel that scrolls nothing is a broken setting, not a choice. The
   // acceleration stays as the user set it, even outside the pointer page's
   // four levels (Windows' own default, 6, 10, 1, is none of them): that page
   // shows no level for such a triple and leaves it alone.
-  if (sheet::WheelLinesNeedReset(system.WheelScrollLines())) system.SetWheelScrollLines(sheet::kDefaultWheelLines);
+  if (sheet::WheelLinesNeedReset(m_system.WheelScrollLines())) m_system.SetWheelScrollLines(sheet::kDefaultWheelLines);
 }
 
 void CMainFrame::AddTrayIcon() {
@@ -84,7 +85,7 @@ BOOL CMainFrame::OnCommand(WORD id, WORD, HWND) {
     case ID_CONFIGURATION:
       OpenConfigSheet();
       return TRUE;
-    case fw::kAppExitCommand:
+    case ID_APP_EXIT:
       Exit();
       return TRUE;
     default:
@@ -98,7 +99,7 @@ void CMainFrame::Exit() {
     if (HWND sheet = ::FindWindowA(nullptr, res::kSheetCaption)) ::DestroyWindow(sheet);
     return;
   }
-  fw::WinApp::Current()->OnAppExit();
+  m_app.OnAppExit();
 }
 
 void CMainFrame::OnSysCommand(UINT command, LPARAM) {
@@ -107,7 +108,7 @@ void CMainFrame::OnSysCommand(UINT command, LPARAM) {
 }
 
 void CMainFrame::OnEndSession(BOOL ending) {
-  if (ending) PostMessage(WM_COMMAND, fw::kAppExitCommand, reinterpret_cast<LPARAM>(m_hWnd));
+  if (ending) PostMessage(WM_COMMAND, ID_APP_EXIT, reinterpret_cast<LPARAM>(m_hWnd));
 }
 
 LRESULT CMainFrame::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
@@ -169,7 +170,7 @@ void CMainFrame::OpenConfigSheet() {
   m_sheetOpen = false;
   if (m_exitPending) {
     m_exitPending = false;
-    fw::WinApp::Current()->OnAppExit();
+    m_app.OnAppExit();
   }
 }
 

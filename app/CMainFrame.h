@@ -3,7 +3,8 @@
 // and takes the reload requests of outside programs.
 #pragma once
 
-#include "framework/FrameWnd.h"
+#include "framework/frame_wnd_win.h"
+#include "framework/win_app_win.h"
 #include "launcher/Kestrin_ScrMenuSetting.h"
 #include "sheet/Kestrin_About.h"
 #include "sheet/Kestrin_ButtonSetting.h"
@@ -11,13 +12,15 @@
 #include "sheet/Kestrin_Movesetting.h"
 #include "sheet/Kestrin_Setmousexy.h"
 #include "sheet/Kestrin_WheelSetting.h"
+#include "sheet/system_parameters_win.h"
 #include "settings/settings_model.h"
 
 namespace app {
 
 class CMainFrame : public fw::FrameWnd {
  public:
-  explicit CMainFrame(settings::SettingsModel& settings);
+  // app: whose exit the frame's exit command starts.
+  CMainFrame(fw::WinApp& app, settings::SettingsModel& settings);
   ~CMainFrame() override;
 
   // Opens the configuration sheet, or brings an open one to the front.
@@ -42,8 +45,11 @@ class CMainFrame : public fw::FrameWnd {
   void ShowTrayMenu();
   void Exit();
 
+  fw::WinApp& m_app;
   settings::SettingsModel& m_settings;
   const UINT m_msgTaskbarCreated;
+  // Stateless; the wheel and pointer pages and the start-up normalisation share it.
+  sheet::PlatformSystemParameters m_system;
   HMENU m_menuTray = nullptr;
   // Page objects in construction order; they outlive each opening of the sheet.
   sheet::Kestrin_About m_pageAbout;

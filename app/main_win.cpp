@@ -1,6 +1,9 @@
-// The program's entry point and its one application object.
+// The program's entry point. The application object lives for the run of
+// WinMain: its exit step runs inside Main, and nothing is left for the
+// destruction of statics.
 #include "app/CDriverApp.h"
 
-app::CDriverApp theApp;
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return theApp.Main(instance); }
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  app::CDriverApp driverApp;
+  return driverApp.Main(instance);
+}

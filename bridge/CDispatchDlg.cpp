@@ -4,16 +4,14 @@
 
 #include "bridge/skin_win.h"
 #include "bridge/sys_command.h"
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
 #include "makerlibs/include/maker_contract.h"
+#include "res/identity.h"
 #include "res/resource.h"
 
 namespace bridge {
-namespace {
-// Private to the process: asks the dispatch window to destroy itself on its
-// own thread and end that thread's loop.
-constexpr UINT WM_DISPATCH_SHUTDOWN = WM_USER + 200;
-}  // namespace
+
+static_assert(makerlibs::kWmUser == WM_USER, "the program's and the hooks' messages are numbered from WM_USER");
 
 CDispatchDlg::CDispatchDlg(settings::SettingsModel& settings, std::function<void()> openLauncher)
     : fw::Dialog(IDD_DISPATCH),
@@ -29,7 +27,7 @@ BOOL CDispatchDlg::RequestShutdown() {
   HWND hwnd = GetSafeHwnd();
   if (!hwnd) return FALSE;
   m_shutdownRequested.store(true);
-  return ::PostMessageA(hwnd, WM_DISPATCH_SHUTDOWN, 0, 0);
+  return ::PostMessageA(hwnd, res::WM_DISPATCH_SHUTDOWN, 0, 0);
 }
 
 BOOL CDispatchDlg::OnInitDialog() {
@@ -82,7 +80,7 @@ LRESULT CDispatchDlg::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
         OnButtonEvent(static_cast<int>(lp), actions::Notification::Release);
       return 0;
     }
-    case WM_DISPATCH_SHUTDOWN:
+    case res::WM_DISPATCH_SHUTDOWN:
       if (!m_shutdownRequested.load()) return 0;
       // Nothing a held function pressed may stay down once the program is gone.
       m_executor.ReleaseHeld(false);

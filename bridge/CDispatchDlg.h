@@ -10,7 +10,7 @@
 
 #include "actions/executor_win.h"
 #include "actions/resolution_indicator_win.h"
-#include "framework/Dialog.h"
+#include "framework/dialog_win.h"
 #include "settings/settings_model.h"
 
 namespace bridge {
@@ -59,7 +59,8 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   // other program can switch the button functions off.
   std::atomic<bool> m_shutdownRequested{false};
   actions::SystemInput m_input;
-  actions::Executor m_executor{m_input, *this};
+  actions::SystemForeground m_foreground;
+  actions::Executor m_executor{m_input, m_foreground, *this};
   actions::ResolutionIndicator m_indicator;
 };
 

@@ -1,6 +1,6 @@
 #include "bridge/CMsgThread.h"
 
-#include "bridge/maker_libs.h"
+#include "bridge/maker_libs_win.h"
 #include "makerlibs/include/maker_contract.h"
 
 namespace bridge {
@@ -25,9 +25,12 @@ BOOL CMsgThread::InitInstance() {
   return TRUE;
 }
 
-CMsgThread::~CMsgThread() {
+CMsgThread::~CMsgThread() { Shutdown(); }
+
+void CMsgThread::Shutdown() {
   // A second instance ends before it starts the thread: it has nothing to stop.
-  if (!m_hThread) return;
+  if (!m_hThread || m_shutDown) return;
+  m_shutDown = true;
   m_dispatchDlg.BeginShutdown();
   KeyHookStop();
   PointerHookStop();

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "bridge/CDispatchDlg.h"
-#include "framework/WinThread.h"
+#include "framework/win_thread_win.h"
 #include "settings/settings_model.h"
 
 namespace bridge {
@@ -12,12 +12,15 @@ class CMsgThread : public fw::WinThread {
  public:
   CMsgThread(settings::SettingsModel& settings, std::function<void()> openLauncher)
       : m_settings(settings), m_dispatchDlg(settings, std::move(openLauncher)) {}
-  // Runs when the application object is destroyed at process exit: stops the
-  // keyboard hook, the mouse hook, closes the device library, and has the
-  // dispatch window destroyed on its own thread.
+  // Shuts down what Shutdown has not.
   ~CMsgThread() override;
 
   BOOL InitInstance() override;
+  // The program's exit step, once the main loop has ended: stops the keyboard
+  // hook, the mouse hook, closes the device library, and has the dispatch
+  // window destroyed on its own thread. Does nothing the second time, nor for
+  // a thread that never started.
+  void Shutdown();
   // Exit has begun: button events still queued are no longer performed. Called
   // as early as exit is known, long before the thread object goes.
   void BeginShutdown() { m_dispatchDlg.BeginShutdown(); }
@@ -26,6 +29,7 @@ class CMsgThread : public fw::WinThread {
   void DestroyDispatchWindow();
 
   settings::SettingsModel& m_settings;
+  bool m_shutDown = false;
 
  public:
   CDispatchDlg m_dispatchDlg;

@@ -2,7 +2,10 @@
 
 #include "bridge/device_channel.h"
 
+#include <windows.h>
+
 namespace bridge {
+namespace {
 
 HANDLE OpenDevice() {
   return ::CreateFileA(kDevicePath, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -15,6 +18,8 @@ void WriteSpeedValue(HANDLE device, int value) {
   DWORD written = 0;
   ::WriteFile(device, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
+
+}  // namespace
 
 void WriteDeviceSpeed(int x, int y) {
   HANDLE handle = OpenDevice();

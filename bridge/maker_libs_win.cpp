@@ -1,6 +1,6 @@
-#include "bridge/maker_libs.h"
+#include "bridge/maker_libs_win.h"
 
-#include "makerlibs/include/maker_api.h"
+#include "makerlibs/include/maker_api_win.h"
 
 namespace bridge {
 namespace {

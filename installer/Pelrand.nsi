@@ -1,5 +1,9 @@
 ; The per-user installer of Pelrand, built by installer/CMakeLists.txt:
-;   makensis -DVERSION=1.20.0.0 -DSTAGE=<stripped binaries> -DOUTFILE=<setup.exe> -DICON=<app icon> Pelrand.nsi
+;   makensis -DVERSION=1.20.0.0 -DSTAGE=<stripped binaries> -DOUTFILE=<setup.exe> -DICON=<app icon>
+;            -DFACTS=<facts.nsh> Pelrand.nsi
+; facts.nsh, written by the build (facts.cmake), holds what the installer shares
+; with the program: registry paths, the frame's title and exit command, the
+; launcher's default table.
 ;
 ; No elevation: the program, its four libraries and the uninstaller go into the
 ; user's programs folder, the Start-menu entry into the user's Start menu, the
@@ -18,24 +22,22 @@ ManifestSupportedOS all
 ManifestDPIAware true
 SetCompressor /SOLID lzma
 
-!ifndef VERSION | STAGE | OUTFILE | ICON
-  !error "VERSION, STAGE, OUTFILE and ICON must be defined (see installer/CMakeLists.txt)"
+!ifndef VERSION | STAGE | OUTFILE | ICON | FACTS
+  !error "VERSION, STAGE, OUTFILE, ICON and FACTS must be defined (see installer/CMakeLists.txt)"
 !endif
 
 !include MUI2.nsh
 !include FileFunc.nsh
 !include LogicLib.nsh
 !include WinMessages.nsh
+!include "${FACTS}"
 
-!define PRODUCT "Pelrand"
-!define PUBLISHER "Trovane Mouse"
-!define SETTINGS "Software\Trovane Mouse\Pelrand"
+!define PRODUCT "${ZYFO_APP_TITLE}"
+!define PUBLISHER "${ZYFO_COMPANY}"
+!define SETTINGS "${ZYFO_PROFILE_ROOT}"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pelrand"
 !define START_MENU_ENTRY "$SMPROGRAMS\Pelrand.lnk"
-; The tray frame's window title and its exit command (the tray menu's "Exit (&E)").
-!define FRAME_TITLE "Zyfo Mouse Driver"
-!define EXIT_COMMAND 57665
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -86,7 +88,7 @@ LangString FinishText ${LANG_ENGLISH} "Pelrand now runs in the notification area
 Function ${un}StopRunningCopy
   StrCpy $R9 0
   ${Do}
-    FindWindow $0 "" "${FRAME_TITLE}"
+    FindWindow $0 "" "${ZYFO_FRAME_TITLE}"
     ${If} $0 == 0
     ${OrIf} $R9 >= 10
       ${Break}
@@ -96,7 +98,7 @@ Function ${un}StopRunningCopy
     ; SYNCHRONIZE | PROCESS_TERMINATE
     System::Call 'kernel32::OpenProcess(i 0x00100001, i 0, i r1) p .r2'
     DetailPrint "Stopping the running ${PRODUCT} (process $1)"
-    System::Call 'user32::PostMessageW(p r0, i ${WM_COMMAND}, p ${EXIT_COMMAND}, p 0) i'
+    System::Call 'user32::PostMessageW(p r0, i ${WM_COMMAND}, p ${ID_APP_EXIT}, p 0) i'
     ${If} $2 P<> 0
       System::Call 'kernel32::WaitForSingleObject(p r2, i 15000) i .r3'
       ${If} $3 != 0
@@ -116,9 +118,9 @@ FunctionEnd
 ; Writes one launcher slot unless the user's profile has it already.
 !macro DEFAULT_SHORTCUT slot text
   ClearErrors
-  ReadRegStr $0 HKCU "${SETTINGS}\Setting For ShortcutKey" "ShortcutKey #${slot}"
+  ReadRegStr $0 HKCU "${SETTINGS}\${ZYFO_SECTION_SHORTCUT}" "${ZYFO_SHORTCUT_VALUE_PREFIX}${slot}"
   ${If} ${Errors}
-    WriteRegStr HKCU "${SETTINGS}\Setting For ShortcutKey" "ShortcutKey #${slot}" "${text}"
+    WriteRegStr HKCU "${SETTINGS}\${ZYFO_SECTION_SHORTCUT}" "${ZYFO_SHORTCUT_VALUE_PREFIX}${slot}" "${text}"
   ${EndIf}
 !macroend
 
@@ -142,28 +144,11 @@ Section "$(SecProgramName)" SecProgram
   CreateShortcut "${START_MENU_ENTRY}" "$INSTDIR\Pelrand.exe" "" "$INSTDIR\Pelrand.exe" 0
 
   ; The launcher's table: the nine predefined programs on page 1, page 2 blank.
-  !insertmacro DEFAULT_SHORTCUT 1 "Volume Control"
-  !insertmacro DEFAULT_SHORTCUT 2 "Command Prompt"
-  !insertmacro DEFAULT_SHORTCUT 3 "Control Panel"
-  !insertmacro DEFAULT_SHORTCUT 4 "Magnifier"
-  !insertmacro DEFAULT_SHORTCUT 5 "Outlook Express"
-  !insertmacro DEFAULT_SHORTCUT 6 "MyDocument"
-  !insertmacro DEFAULT_SHORTCUT 7 "Internet Explorer"
-  !insertmacro DEFAULT_SHORTCUT 8 "Notepad"
-  !insertmacro DEFAULT_SHORTCUT 9 "Calculator"
-  !insertmacro DEFAULT_SHORTCUT 10 " "
-  !insertmacro DEFAULT_SHORTCUT 11 " "
-  !insertmacro DEFAULT_SHORTCUT 12 " "
-  !insertmacro DEFAULT_SHORTCUT 13 " "
-  !insertmacro DEFAULT_SHORTCUT 14 " "
-  !insertmacro DEFAULT_SHORTCUT 15 " "
-  !insertmacro DEFAULT_SHORTCUT 16 " "
-  !insertmacro DEFAULT_SHORTCUT 17 " "
-  !insertmacro DEFAULT_SHORTCUT 18 " "
+  !insertmacro ZYFO_DEFAULT_SHORTCUTS
   ; The resolution section stays empty (the program writes "MouseDpi" into it).
   ; NSIS has no command that only creates a key: a value is written and removed.
-  WriteRegDWORD HKCU "${SETTINGS}\Setting For Dpi" "Pelrand Setup" 0
-  DeleteRegValue HKCU "${SETTINGS}\Setting For Dpi" "Pelrand Setup"
+  WriteRegDWORD HKCU "${SETTINGS}\${ZYFO_SECTION_DPI}" "${PRODUCT} Setup" 0
+  DeleteRegValue HKCU "${SETTINGS}\${ZYFO_SECTION_DPI}" "${PRODUCT} Setup"
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"

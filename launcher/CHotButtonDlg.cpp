@@ -25,7 +25,7 @@ BOOL CHotButtonDlg::OnInitDialog() {
   ::SetWindowLongA(m_hWnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
   ::SetWindowPos(m_hWnd, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE | SWP_FRAMECHANGED);
 
-  for (int slot = 1; slot <= kSlotCount; ++slot) {
+  for (int slot = 1; slot <= kShortcutSlotCount; ++slot) {
     std::string& text = m_texts[static_cast<std::size_t>(slot - 1)];
     text = m_storage.ReadRegString(settings::kSectionShortcut, settings::ShortcutValueName(slot));
     fw::OwnedIcon& icon = m_icons[slot - 1];
@@ -52,7 +52,7 @@ BOOL CHotButtonDlg::PreTranslateMessage(MSG* msg) {
 
 BOOL CHotButtonDlg::OnCommand(WORD id, WORD code, HWND control) {
   const int slot = id - (IDC_POPUP_FIRST_SLOT - 1);
-  if (code == STN_CLICKED && slot >= 1 && slot <= kSlotCount) {
+  if (code == STN_CLICKED && slot >= 1 && slot <= kShortcutSlotCount) {
     LaunchShortcut(slot <= kSlotsPerPage ? 1 : 2, (slot - 1) % kSlotsPerPage + 1);
     return TRUE;
   }
@@ -101,10 +101,9 @@ void CHotButtonDlg::PostNcDestroy() {
   for (fw::OwnedIcon& icon : m_icons) icon.Reset();
 }
 
-void OpenHotButton(settings::SettingsStorage& storage) {
+void OpenHotButton(settings::SettingsStorage& storage, WheelPager& pager) {
   // Also what keeps the release of the opening button from opening a second one.
   if (::FindWindowA(nullptr, res::kPopupTitle)) return;
-  static WheelPager pager;  // the worker thread's, for the whole run
   CHotButtonDlg popup(storage, pager);
   popup.DoModal(nullptr);
   // Let the program just started take the foreground.

@@ -5,8 +5,8 @@
 // the worker thread, so button functions keep working while it is open.
 #pragma once
 
-#include "framework/Dialog.h"
-#include "framework/OwnedIcon.h"
+#include "framework/dialog_win.h"
+#include "framework/owned_icon_win.h"
 #include "launcher/popup_rules.h"
 #include "launcher/shortcut_table.h"
 #include "settings/storage.h"
@@ -37,12 +37,13 @@ class CHotButtonDlg : public fw::Dialog {
 
   settings::SettingsStorage& m_storage;
   WheelPager& m_pager;
-  fw::OwnedIcon m_icons[kSlotCount];
+  fw::OwnedIcon m_icons[kShortcutSlotCount];
   Table m_texts;
 };
 
 // Opens the popup unless one is open (its title is its single-instance key),
 // runs it to its end, and lets the program the user started come forward.
-void OpenHotButton(settings::SettingsStorage& storage);
+// pager: the program's, so that the page turning carries on across openings.
+void OpenHotButton(settings::SettingsStorage& storage, WheelPager& pager);
 
 }  // namespace launcher

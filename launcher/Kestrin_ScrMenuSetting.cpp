@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
 #include "launcher/launcher_icons_win.h"
 #include "res/resource.h"
 
@@ -50,7 +50,7 @@ void Kestrin_ScrMenuSetting::OnDestroy() {
 
 void Kestrin_ScrMenuSetting::FillList() {
   ::SendMessageA(m_list, LVM_DELETEALLITEMS, 0, 0);
-  for (int row = 0; row < kSlotCount; ++row) {
+  for (int row = 0; row < kShortcutSlotCount; ++row) {
     const std::string label = SlotLabel(row + 1);
     LVITEMA item{};
     item.mask = LVIF_TEXT;

@@ -3,8 +3,8 @@
 // the edits into the settings, Cancel discards them.
 #pragma once
 
-#include "framework/OwnedIcon.h"
-#include "framework/PropertyPage.h"
+#include "framework/owned_icon_win.h"
+#include "framework/property_page_win.h"
 #include "launcher/shortcut_table.h"
 #include "settings/settings_model.h"
 

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
 
 namespace launcher {
 

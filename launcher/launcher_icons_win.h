@@ -1,7 +1,7 @@
 // Turns a slot's icon choice into an icon handle for the popup and the page.
 #pragma once
 
-#include "framework/OwnedIcon.h"
+#include "framework/owned_icon_win.h"
 #include "launcher/shortcut_table.h"
 
 namespace launcher {

@@ -1,6 +1,9 @@
 #include "launcher/shortcut_table.h"
 
 #include <cstddef>
+#include <iterator>
+
+#include "launcher/predefined_programs.h"
 
 namespace launcher {
 namespace {
@@ -8,21 +11,11 @@ namespace {
 using FK = Fallback::Kind;
 constexpr Fallback kNoFallback = {FK::None, ""};
 
-// Index = slot - 1. The pairing of names and programs is the one users' stored
-// settings were made with, slots 6 and 7 included, so it must not be "corrected".
-// The listed program is always tried first; the stand-ins only serve where it
-// is gone from the system (the old mixer, mail and browser programs).
-constexpr std::array<Predefined, kSlotsPerPage> kPredefined = {{
-    {"Volume Control", 1013, "sndvol32.exe", {FK::Program, "sndvol.exe"}},
-    {"Command Prompt", 155, "cmd.exe", kNoFallback},
-    {"Control Panel", 156, "control.exe", kNoFallback},
-    {"Magnifier", 157, "magnify.exe", kNoFallback},
-    {"Outlook Express", 158, "msimn.exe", {FK::DefaultHandler, "mailto"}},
-    {"MyDocument", 159, "USERINIT.exe", {FK::DocumentsFolder, ""}},
-    {"Internet Explorer", 160, "wupdmgr.exe", {FK::DefaultHandler, "http"}},
-    {"Notepad", 161, "notepad.exe", kNoFallback},
-    {"Calculator", 186, "calc.exe", kNoFallback},
-}};
+// Index = slot - 1.
+#define ZYFO_PREDEFINED_ROW(name, icon, program, kind, target) {name, icon, program, {FK::kind, target}},
+constexpr Predefined kPredefined[] = {ZYFO_PREDEFINED_PROGRAMS(ZYFO_PREDEFINED_ROW)};
+#undef ZYFO_PREDEFINED_ROW
+static_assert(std::size(kPredefined) == kSlotsPerPage, "one predefined program per slot of page 1");
 
 constexpr Predefined kNoPredefined = {"", 0, "", kNoFallback};
 
@@ -53,14 +46,14 @@ SlotMeaning MeaningOf(int slot, const std::string& text) {
 }
 
 std::string SlotLabel(int slot) {
-  if (slot < 1 || slot > kSlotCount) return {};
+  if (slot < 1 || slot > kShortcutSlotCount) return {};
   if (slot <= 9) return std::string(1, static_cast<char>('0' + slot));
   return std::string(1, static_cast<char>('a' + (slot - 10)));
 }
 
 Table DefaultTable() {
   Table table;
-  for (int slot = 1; slot <= kSlotCount; ++slot) {
+  for (int slot = 1; slot <= kShortcutSlotCount; ++slot) {
     table[static_cast<std::size_t>(slot - 1)] =
         IsPredefinedSlot(slot) ? PredefinedOf(slot).name : kBlankMarker;
   }

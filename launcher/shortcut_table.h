@@ -3,22 +3,25 @@
 // the user types to pick one. Portable: no Windows headers.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <string>
+
+#include "res/resource.h"
+#include "settings/schema.h"
 
 namespace launcher {
 
 // Slots 1..9 form page 1 (predefined programs), slots 10..18 page 2 (the user's).
-constexpr int kSlotCount = 18;
+constexpr int kShortcutSlotCount = settings::kShortcutCount;
 constexpr int kSlotsPerPage = 9;
+static_assert(kShortcutSlotCount == 2 * kSlotsPerPage, "two pages of nine");
 // A slot holding exactly this text is unassigned.
-constexpr const char* kBlankMarker = " ";
+constexpr const char* kBlankMarker = ZYFO_SHORTCUT_BLANK;
 // Icon resource of an unassigned slot in the popup.
-constexpr int kUnassignedIcon = 188;
+constexpr int kUnassignedIcon = IDI_UNASSIGNED;
 
 // Index 0 = slot 1. Single-byte (Windows-1252) texts.
-using Table = std::array<std::string, kSlotCount>;
+using Table = settings::ShortcutTable;
 
 // What stands in for a predefined program that current Windows no longer has.
 struct Fallback {

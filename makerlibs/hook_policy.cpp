@@ -6,7 +6,7 @@ namespace hookpolicy {
 Table MakeTable(const int* entries, int count) {
   Table table;
   if (!entries || count <= 0) return table;
-  if (count > kSlotCount) count = kSlotCount;
+  if (count > kButtonSlotCount) count = kButtonSlotCount;
   for (int i = 0; i < count; ++i) table.codes[i] = entries[i];
   return table;
 }

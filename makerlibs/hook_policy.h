@@ -12,7 +12,7 @@ namespace hookpolicy {
 // The physical buttons an ordinary mouse has. The table's sixth slot has no
 // physical source, so it never appears here.
 enum class Button { Left = 0, Middle = 1, Right = 2, X1 = 3, X2 = 4 };
-constexpr int kButtonCount = 5;
+constexpr int kPhysicalButtonCount = 5;
 
 // Event code of the sixth slot; reported by nothing, listed for completeness.
 constexpr int kSixthSlotEventCode = kEventCodes[kSlotSixth];
@@ -25,17 +25,17 @@ enum class Verdict {
 
 // A copy of the program's table, taken when the program hands it over.
 struct Table {
-  int codes[kSlotCount] = {-1, -1, -1, -1, -1, -1};
+  int codes[kButtonSlotCount] = {-1, -1, -1, -1, -1, -1};
 };
 
-// Builds a table from count entries (clamped to 0..kSlotCount); missing
+// Builds a table from count entries (clamped to 0..kButtonSlotCount); missing
 // entries mean "no function". entries may be null when count is 0.
 Table MakeTable(const int* entries, int count);
 
 // What was decided at each button's press, so that the release gets the same.
 struct PressMemory {
-  bool down[kButtonCount] = {};
-  Verdict verdict[kButtonCount] = {};
+  bool down[kPhysicalButtonCount] = {};
+  Verdict verdict[kPhysicalButtonCount] = {};
 };
 
 struct Event {

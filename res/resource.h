@@ -20,6 +20,10 @@
 #define IDB_DPI_400 291
 #define IDB_DPI_2000 292
 #define IDB_DPI_800 293
+// The block the resolution pictures fill: their width, and the height of the
+// tallest. The indicator covers it on the screen; res/gen draws to it.
+#define IDB_DPI_BLOCK_WIDTH 76
+#define IDB_DPI_BLOCK_HEIGHT 98
 #define IDB_LAUNCHER_PREVIEW 295
 #define IDB_WHEEL 301
 #define IDB_MOUSE_BUTTONS 311
@@ -94,14 +98,15 @@
 #define IDC_SPEED_X_VALUE 1125
 #define IDC_SPEED_Y_VALUE 1124
 
-// Icon controls of the launcher popup: slot k is control 1094 + k.
+// Icon controls of the launcher popup: slot k (1..18) is IDC_POPUP_FIRST_SLOT + k - 1.
 #define IDC_POPUP_FIRST_SLOT 1095
 
-// Strings
+// Strings. The application title (ZYFO_APP_TITLE) names the registry profile.
 #define IDS_APP_TITLE 0xE000
 
 // Commands of the tray frame. 32773 is carried by no menu item: outside
-// programs send it to open the platform's mouse panel.
+// programs send it to open the platform's mouse panel. The exit command is
+// also how the installer ends a running copy (installer/facts.cmake reads it).
 #define ID_OPEN_MOUSE_PANEL 32773
 #define ID_CONFIGURATION 32774
 #define ID_APP_EXIT 57665

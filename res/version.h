@@ -1,5 +1,6 @@
-// The program's version: the version resource of Pelrand.exe carries it, and
-// the installer takes its own version and file name from that resource.
+// The program's version, carried by the version resource of Pelrand.exe. The
+// top CMakeLists.txt reads the four numbers from the lines below for the
+// installer's version and file name: keep them plain "#define NAME number".
 #pragma once
 
 #define ZYFO_VERSION_MAJOR 1

@@ -4,13 +4,14 @@
 // the root, so any thread may use it.
 #pragma once
 
+#include "settings/schema.h"
 #include "settings/storage.h"
 
 namespace settings {
 
 class RegistryStore : public SettingsStorage {
  public:
-  // Software\<registryKey>\<appName>; until it is set, Software\Trovane Mouse\Pelrand.
+  // Software\<registryKey>\<appName>; until it is set, the root of the title the program is built with.
   void SetProfileRoot(const std::string& registryKey, const std::string& appName);
   const std::string& ProfileRoot() const { return m_root; }
 
@@ -24,7 +25,7 @@ class RegistryStore : public SettingsStorage {
  private:
   std::string SectionPath(const std::string& section) const { return m_root + "\\" + section; }
 
-  std::string m_root = "Software\\Trovane Mouse\\Pelrand";
+  std::string m_root = kProfileRoot;
 };
 
 }  // namespace settings

@@ -6,7 +6,7 @@ std::string KeyValueName(int index) { return "key" + std::to_string(index); }
 
 std::string MacroValueName(int index) { return "keyCombination" + std::to_string(index); }
 
-std::string ShortcutValueName(int slot) { return "ShortcutKey #" + std::to_string(slot); }
+std::string ShortcutValueName(int slot) { return ZYFO_SHORTCUT_VALUE_PREFIX + std::to_string(slot); }
 
 std::string ClampShortcutText(const std::string& text) {
   return text.size() > kShortcutMaxChars ? text.substr(0, kShortcutMaxChars) : text;

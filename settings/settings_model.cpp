@@ -24,35 +24,35 @@ void SettingsModel::Load() {
 // ---- button table
 
 std::int32_t SettingsModel::ButtonFunc(int slot) const {
-  if (slot < 0 || slot >= kButtonCount) return -1;
+  if (slot < 0 || slot >= kButtonSlotCount) return -1;
   return m_nButtonFunc[slot].load(std::memory_order_relaxed);
 }
 
 ButtonTable SettingsModel::Buttons() const {
   ButtonTable table{};
-  for (int slot = 0; slot < kButtonCount; ++slot) table[static_cast<std::size_t>(slot)] = ButtonFunc(slot);
+  for (int slot = 0; slot < kButtonSlotCount; ++slot) table[static_cast<std::size_t>(slot)] = ButtonFunc(slot);
   return table;
 }
 
 void SettingsModel::SetButtonFunc(int slot, std::int32_t code) {
-  if (slot < 0 || slot >= kButtonCount) return;
+  if (slot < 0 || slot >= kButtonSlotCount) return;
   m_nButtonFunc[slot].store(code, std::memory_order_relaxed);
 }
 
 void SettingsModel::LoadButtons() {
-  for (int slot = 0; slot < kButtonCount; ++slot)
+  for (int slot = 0; slot < kButtonSlotCount; ++slot)
     SetButtonFunc(slot, ProfileIntOr(kSectionKey, KeyValueName(slot), slot));
 }
 
 void SettingsModel::StoreButtons() {
-  for (int slot = 0; slot < kButtonCount; ++slot) m_storage.WriteRegDword(kSectionKey, KeyValueName(slot), ButtonFunc(slot));
+  for (int slot = 0; slot < kButtonSlotCount; ++slot) m_storage.WriteRegDword(kSectionKey, KeyValueName(slot), ButtonFunc(slot));
 }
 
 const volatile std::int32_t* SettingsModel::ButtonTableAddress() const {
   return reinterpret_cast<const volatile std::int32_t*>(&m_nButtonFunc[0]);
 }
 
-void SettingsModel::PublishButtons() { m_hook.SetButtonTable(ButtonTableAddress(), kButtonCount); }
+void SettingsModel::PublishButtons() { m_hook.SetButtonTable(ButtonTableAddress(), kButtonSlotCount); }
 
 void SettingsModel::ReloadButtons() {
   LoadButtons();

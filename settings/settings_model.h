@@ -25,13 +25,6 @@ using SharedInt = std::atomic<std::int32_t>;
 static_assert(sizeof(SharedInt) == 4 && alignof(SharedInt) == 4, "table entries must keep the int layout");
 static_assert(SharedInt::is_always_lock_free, "table entries must be lock-free");
 
-using ButtonTable = std::array<std::int32_t, kButtonCount>;
-// Five press codes, then five release codes; 0 marks an empty slot.
-using KeyMacro = std::array<std::int32_t, kMacroEntries>;
-using MacroTable = std::array<std::int32_t, kMacroTableSize>;
-// Index 0 = slot 1.
-using ShortcutTable = std::array<std::string, kShortcutCount>;
-
 // Receives the button table and the wheel mode: the mouse hook library.
 class HookLink {
  public:
@@ -40,7 +33,7 @@ class HookLink {
   virtual void SetWheelMode(std::int32_t mode) = 0;
 };
 
-// The device takes sensor speeds 5..20.
+// The device takes sensor speeds 5..20 (the X/Y page's sliders span the same range).
 constexpr std::int32_t kDeviceSpeedMin = 5;
 constexpr std::int32_t kDeviceSpeedMax = 20;
 
@@ -109,7 +102,7 @@ class SettingsModel {
   SettingsStorage& m_storage;
   HookLink& m_hook;
 
-  SharedInt m_nButtonFunc[kButtonCount] = {};
+  SharedInt m_nButtonFunc[kButtonSlotCount] = {};
   SharedInt m_nMacroKey[kMacroTableSize] = {};
   // Even while no macro is being written; readers retry when it moved.
   std::atomic<std::uint32_t> m_macroVersion{0};

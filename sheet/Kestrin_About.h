@@ -1,7 +1,7 @@
 // The "Über" tab: the product picture and two lines of text, all from its template.
 #pragma once
 
-#include "framework/PropertyPage.h"
+#include "framework/property_page_win.h"
 
 namespace sheet {
 

@@ -1,7 +1,7 @@
 #include "sheet/Kestrin_ButtonSetting.h"
 
 #include "actions/catalogue.h"
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
 #include "res/resource.h"
 #include "sheet/doubleclick_speed.h"
 
@@ -22,7 +22,7 @@ Kestrin_ButtonSetting::Kestrin_ButtonSetting(settings::SettingsModel& settings)
 
 BOOL Kestrin_ButtonSetting::OnInitDialog() {
   fw::PropertyPage::OnInitDialog();
-  for (int slot = 0; slot < actions::kSlotCount; ++slot) {
+  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot) {
     m_lists[slot].Attach(m_hWnd, kListIds[slot]);
     m_lists[slot].ResetContent();
     for (int code = 0; code < actions::kFunctionCount; ++code)
@@ -32,7 +32,7 @@ BOOL Kestrin_ButtonSetting::OnInitDialog() {
   m_speed.Attach(m_hWnd, IDC_DBLCLK_SLIDER);
 
   SelectCodes();
-  for (int slot = 0; slot < actions::kSlotCount; ++slot)
+  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot)
     m_openedCodes[static_cast<std::size_t>(slot)] = m_lists[slot].GetCurSel();
   m_speed.SetRange(kSliderMin, kSliderMax, FALSE);
   m_speed.SetPos(SliderFromTime(::GetDoubleClickTime()));
@@ -45,7 +45,7 @@ BOOL Kestrin_ButtonSetting::OnInitDialog() {
 }
 
 void Kestrin_ButtonSetting::SelectCodes() {
-  for (int slot = 0; slot < actions::kSlotCount; ++slot) {
+  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot) {
     const int code = m_settings.ButtonFunc(slot);
     m_lists[slot].SetCurSel(actions::IsValidCode(code) ? code : -1);
   }
@@ -86,7 +86,7 @@ BOOL Kestrin_ButtonSetting::PreTranslateMessage(MSG* msg) {
 void Kestrin_ButtonSetting::OnDefaults() {
   // The executor reads the table at every button event: the defaults act at
   // once, even if the sheet is cancelled; only Apply stores them and tells the hook.
-  for (int slot = 0; slot < actions::kSlotCount; ++slot) m_settings.SetButtonFunc(slot, actions::FactoryDefault(slot));
+  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot) m_settings.SetButtonFunc(slot, actions::FactoryDefault(slot));
   SelectCodes();
   SetModified(TRUE);
 }
@@ -111,7 +111,7 @@ void Kestrin_ButtonSetting::OnLButtonDblClk(UINT, POINT) {
 
 BOOL Kestrin_ButtonSetting::OnApply() {
   settings::ButtonTable shown{};
-  for (int slot = 0; slot < actions::kSlotCount; ++slot) {
+  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot) {
     shown[static_cast<std::size_t>(slot)] = m_lists[slot].GetCurSel();
     m_settings.SetButtonFunc(slot, shown[static_cast<std::size_t>(slot)]);
   }

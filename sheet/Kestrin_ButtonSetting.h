@@ -3,8 +3,8 @@
 // effect at once (hook and executor) and stores them.
 #pragma once
 
-#include "framework/Controls.h"
-#include "framework/PropertyPage.h"
+#include "framework/controls_win.h"
+#include "framework/property_page_win.h"
 #include "settings/settings_model.h"
 
 namespace sheet {

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "framework/PropertyPage.h"
+#include "framework/property_page_win.h"
 #include "settings/settings_model.h"
 #include "sheet/macro_capture.h"
 

@@ -3,16 +3,16 @@
 // Apply or OK, and Apply writes only what the user changed.
 #pragma once
 
-#include "framework/Controls.h"
-#include "framework/PropertyPage.h"
+#include "framework/controls_win.h"
+#include "framework/property_page_win.h"
 #include "sheet/page_rules.h"
-#include "sheet/system_parameters_win.h"
+#include "sheet/system_parameters.h"
 
 namespace sheet {
 
 class Kestrin_Movesetting : public fw::PropertyPage {
  public:
-  explicit Kestrin_Movesetting(SystemParameters& system = PlatformSystemParameters());
+  explicit Kestrin_Movesetting(SystemParameters& system);
 
   BOOL PreTranslateMessage(MSG* msg) override;
   BOOL OnApply() override;

@@ -3,8 +3,8 @@
 // X then Y to the mouse device and stores both.
 #pragma once
 
-#include "framework/Controls.h"
-#include "framework/PropertyPage.h"
+#include "framework/controls_win.h"
+#include "framework/property_page_win.h"
 #include "settings/settings_model.h"
 
 namespace sheet {

@@ -1,10 +1,11 @@
 #include "sheet/Kestrin_WheelSetting.h"
 
+#include <string>
+
 #include "res/resource.h"
 
 namespace sheet {
 namespace {
-const char* const kListTexts[] = {"1", "3", "6"};
 // What the typed-text handler reads of the edit field.
 constexpr int kTypedTextMax = 9;
 }  // namespace
@@ -18,7 +19,7 @@ BOOL Kestrin_WheelSetting::OnInitDialog() {
   // Resource compilers differ in whether they keep a combo box's initial
   // items (DLGINIT): the page fills its own list.
   m_lines.ResetContent();
-  for (const char* text : kListTexts) m_lines.AddString(text);
+  for (std::int32_t lines : kWheelLineChoices) m_lines.AddString(std::to_string(lines).c_str());
 
   m_page.Open(m_system.WheelScrollLines());
   const WheelView& view = m_page.View();

@@ -3,16 +3,16 @@
 // the controls and the system.
 #pragma once
 
-#include "framework/Controls.h"
-#include "framework/PropertyPage.h"
+#include "framework/controls_win.h"
+#include "framework/property_page_win.h"
 #include "sheet/page_rules.h"
-#include "sheet/system_parameters_win.h"
+#include "sheet/system_parameters.h"
 
 namespace sheet {
 
 class Kestrin_WheelSetting : public fw::PropertyPage {
  public:
-  explicit Kestrin_WheelSetting(SystemParameters& system = PlatformSystemParameters());
+  explicit Kestrin_WheelSetting(SystemParameters& system);
 
   BOOL OnApply() override;
 

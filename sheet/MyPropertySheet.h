@@ -3,7 +3,7 @@
 // applied; what the sheet stores besides is its commit step.
 #pragma once
 
-#include "framework/PropSheet.h"
+#include "framework/prop_sheet_win.h"
 #include "settings/settings_model.h"
 
 namespace sheet {

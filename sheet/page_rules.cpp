@@ -2,7 +2,18 @@
 
 namespace sheet {
 namespace {
-constexpr std::int32_t kWheelLines[3] = {1, 3, 6};
+constexpr bool ChoicesAreDigitsAndOfferTheDefault() {
+  bool offersDefault = false;
+  for (std::int32_t lines : kWheelLineChoices) {
+    if (lines < 1 || lines > 9) return false;
+    offersDefault = offersDefault || static_cast<std::uint32_t>(lines) == kDefaultWheelLines;
+  }
+  return offersDefault;
+}
+// A typed count is read from its first character, and the page falls back on the default.
+static_assert(ChoicesAreDigitsAndOfferTheDefault(), "the wheel list needs one-digit counts and the default");
+
+constexpr int kChoiceCount = static_cast<int>(kWheelLineChoices.size());
 
 int Clamp(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
 }  // namespace
@@ -10,21 +21,19 @@ int Clamp(int value, int low, int high) { return value < low ? low : value > hig
 bool WheelLinesNeedReset(std::uint32_t lines) { return lines == 0; }
 
 int WheelListIndexOfLines(std::uint32_t lines) {
-  for (int i = 0; i < 3; ++i)
-    if (static_cast<std::uint32_t>(kWheelLines[i]) == lines) return i;
+  for (int i = 0; i < kChoiceCount; ++i)
+    if (static_cast<std::uint32_t>(kWheelLineChoices[static_cast<std::size_t>(i)]) == lines) return i;
   return -1;
 }
 
-std::int32_t WheelLinesOfListIndex(int index) { return index >= 0 && index < 3 ? kWheelLines[index] : 0; }
+std::int32_t WheelLinesOfListIndex(int index) {
+  return index >= 0 && index < kChoiceCount ? kWheelLineChoices[static_cast<std::size_t>(index)] : 0;
+}
 
 std::int32_t WheelLinesOfTypedText(const char* text) {
-  if (!text) return 0;
-  switch (text[0]) {
-    case '1': return 1;
-    case '3': return 3;
-    case '6': return 6;
-    default: return 0;
-  }
+  if (!text || text[0] < '0' || text[0] > '9') return 0;
+  const std::uint32_t lines = static_cast<std::uint32_t>(text[0] - '0');
+  return WheelListIndexOfLines(lines) >= 0 ? static_cast<std::int32_t>(lines) : 0;
 }
 
 namespace {

@@ -6,18 +6,24 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/settings_model.h"
+
 namespace sheet {
 
 // ---- wheel: lines per notch, or one screen page
 constexpr std::uint32_t kWheelPageScroll = 0xFFFFFFFFu;  // WHEEL_PAGESCROLL
+// The counts the page's list offers, in list order (one digit each: a typed
+// count is read from its first character).
+constexpr std::array<std::int32_t, 3> kWheelLineChoices = {1, 3, 6};
 constexpr std::uint32_t kDefaultWheelLines = 3;
 // Start-up: 0 lines (no scrolling at all) becomes 3; any other value stays.
 bool WheelLinesNeedReset(std::uint32_t lines);
-// The list offers "1", "3", "6": index 0, 1, 2. -1 for any other count.
+// List index of a count; -1 for a count the list does not offer.
 int WheelListIndexOfLines(std::uint32_t lines);
-// Lines of list index 0..2, or 0 (no choice) for any other index.
+// Lines of a list index, or 0 (no choice) for any other index.
 std::int32_t WheelLinesOfListIndex(int index);
-// Lines of a typed text: its first character "1", "3" or "6"; 0 otherwise.
+// Lines of a typed text: its first character, when that is one of the list's
+// counts; 0 otherwise.
 std::int32_t WheelLinesOfTypedText(const char* text);
 // What the page shows for the system's value: page scrolling; or a line count,
 // selected in the list when the list has it, else standing in the list's edit
@@ -90,10 +96,10 @@ struct PointerWrites {
 // choose a level.
 PointerWrites PointerChanges(const PointerView& opened, int speed, int chosenLevel, bool snap);
 
-// ---- X/Y sensor speeds: slider 0..15 stands for device speed 5..20
+// ---- X/Y sensor speeds: slider 0..15 stands for the device's speeds 5..20
 constexpr int kAxisSliderMin = 0;
-constexpr int kAxisSliderMax = 15;
-constexpr int kAxisSpeedOffset = 5;
+constexpr int kAxisSliderMax = settings::kDeviceSpeedMax - settings::kDeviceSpeedMin;
+constexpr int kAxisSpeedOffset = settings::kDeviceSpeedMin;
 // What the value text shows for a stored speed: the plain difference, even
 // outside the slider's range (the slider itself stands at its nearest end).
 int AxisTextValueOf(std::int32_t deviceSpeed);

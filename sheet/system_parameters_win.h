@@ -6,6 +6,16 @@
 namespace sheet {
 
 // Stateless: every call goes to the platform, so one instance serves every page.
-SystemParameters& PlatformSystemParameters();
+class PlatformSystemParameters final : public SystemParameters {
+ public:
+  std::uint32_t WheelScrollLines() override;
+  void SetWheelScrollLines(std::uint32_t lines) override;
+  bool MouseAcceleration(AccelerationTriple* triple) override;
+  void SetMouseAcceleration(const AccelerationTriple& triple) override;
+  int MouseSpeed() override;
+  void SetMouseSpeed(int speed) override;
+  bool SnapToDefaultButton() override;
+  void SetSnapToDefaultButton(bool snap) override;
+};
 
 }  // namespace sheet

@@ -21,11 +21,11 @@ constexpr unsigned WM_HOOK_KEY = kWmUser + 118;  // 1142
 
 // The six button slots of the program's button table, in this order.
 enum ButtonSlot { kSlotLeft = 0, kSlotWheel = 1, kSlotRight = 2, kSlotFourth = 3, kSlotFifth = 4, kSlotSixth = 5 };
-constexpr int kSlotCount = 6;
+constexpr int kButtonSlotCount = 6;
 constexpr int kNoSlot = -1;
 
 // Event code that the hooks report for each slot.
-constexpr int kEventCodes[kSlotCount] = {32, 8, 16, 12, 14, 13};
+constexpr int kEventCodes[kButtonSlotCount] = {32, 8, 16, 12, 14, 13};
 // Event codes of the resolution levels 0..3 (only ever reported as a release).
 constexpr int kResolutionEventCodes[4] = {36, 40, 44, 48};
 constexpr int kResolutionLevels = 4;
@@ -42,12 +42,12 @@ constexpr int kFunctionClickLock = 7;
 
 constexpr bool IsValidFunction(int code) { return code >= 0 && code < kFunctionCount; }
 
-constexpr bool IsValidSlot(int slot) { return slot >= 0 && slot < kSlotCount; }
+constexpr bool IsValidSlot(int slot) { return slot >= 0 && slot < kButtonSlotCount; }
 
 constexpr int EventCodeOfSlot(int slot) { return IsValidSlot(slot) ? kEventCodes[slot] : -1; }
 
 constexpr int SlotOfEventCode(int eventCode) {
-  for (int slot = 0; slot < kSlotCount; ++slot)
+  for (int slot = 0; slot < kButtonSlotCount; ++slot)
     if (kEventCodes[slot] == eventCode) return slot;
   return kNoSlot;
 }

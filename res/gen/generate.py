@@ -15,6 +15,7 @@ sys.dont_write_bytecode = True      # keep the source tree clean
 
 from formats import write_avi, write_bmp, write_ico   # noqa: E402
 from icons import ICONS, render_icon                   # noqa: E402
+from ids import ID                                     # noqa: E402
 from pictures import (bitmap_about, bitmap_buttons, bitmap_launcher,  # noqa: E402
                       bitmap_shield, bitmap_wheel, clip_frame)
 from style import FACE                                 # noqa: E402
@@ -30,6 +31,7 @@ Shadow=128,128,128
 """
 
 CLIP_FRAMES = 21
+BLOCK_HEIGHT = ID['IDB_DPI_BLOCK_HEIGHT']
 CLIP_USEC_PER_FRAME = 83333          # 12 frames per second
 
 
@@ -47,20 +49,21 @@ def main(out_dir):
                   [render_icon(icon_id, 32), render_icon(icon_id, 16)])
 
     bitmaps = [
-        (311, bitmap_buttons(), 24),
-        (314, bitmap_about(), 24),
-        (301, bitmap_wheel(), 24),
-        (295, bitmap_launcher(), 24),
-        (291, bitmap_shield('400', 97), 8),
-        (293, bitmap_shield('800', 98), 8),
-        (290, bitmap_shield('1600', 98), 8),
-        (292, bitmap_shield('2000', 98), 24),
+        ('IDB_MOUSE_BUTTONS', bitmap_buttons(), 24),
+        ('IDB_ABOUT', bitmap_about(), 24),
+        ('IDB_WHEEL', bitmap_wheel(), 24),
+        ('IDB_LAUNCHER_PREVIEW', bitmap_launcher(), 24),
+        # The 400 shield is one pixel shorter than the block, as it has always been.
+        ('IDB_DPI_400', bitmap_shield('400', BLOCK_HEIGHT - 1), 8),
+        ('IDB_DPI_800', bitmap_shield('800', BLOCK_HEIGHT), 8),
+        ('IDB_DPI_1600', bitmap_shield('1600', BLOCK_HEIGHT), 8),
+        ('IDB_DPI_2000', bitmap_shield('2000', BLOCK_HEIGHT), 24),
     ]
-    for bmp_id, canvas, bpp in bitmaps:
-        write_bmp(path('bitmap_%d.bmp' % bmp_id), canvas.flatten(FACE), bpp)
+    for name, canvas, bpp in bitmaps:
+        write_bmp(path('bitmap_%d.bmp' % ID[name]), canvas.flatten(FACE), bpp)
 
     frames = [clip_frame(i).flatten(FACE) for i in range(CLIP_FRAMES)]
-    write_avi(path('clip_242.avi'), frames, CLIP_USEC_PER_FRAME, rate=12)
+    write_avi(path('clip_%d.avi' % ID['IDR_DOUBLECLICK_CLIP']), frames, CLIP_USEC_PER_FRAME, rate=12)
 
     with open(path('skin1.skin'), 'w', newline='\n') as f:
         f.write(SKIN)

@@ -7,6 +7,7 @@ left out.
 
 from canvas import Canvas, Gradient, Rect, Union, bezier, ellipse_points, stroke
 from font import draw_text
+from ids import ID
 from style import (BLACK, BLUE, BLUE_HI, BLUE_LO, DARK, GREY, OUTLINE, PAPER,
                    RED, RED_LO, SHADOW, SILVER, SILVER_HI, SILVER_LO, WHITE,
                    YELLOW, YELLOW_HI, YELLOW_LO, mouse_body, red, silver)
@@ -34,11 +35,11 @@ def _mouse(c, small, cx, cy, w, h):
         c.ellipse(cx - w * 0.24, top + h * 0.28, w * 0.11, h * 0.13, (255, 255, 255, 120))
 
 
-def icon_mouse(c, small):                      # 128
+def icon_mouse(c, small):
     _mouse(c, small, 16, 16, 19, 29)
 
 
-def icon_mixer(c, small):                      # 1013
+def icon_mixer(c, small):
     lw = 2.0 if small else 1.0
     # loudspeaker
     cone = [(3, 11.5), (8, 11.5), (14.5, 5), (14.5, 27), (8, 20.5), (3, 20.5)]
@@ -62,7 +63,7 @@ def icon_mixer(c, small):                      # 1013
     c.rect(20.5, ky - 0.6, 28.5, ky + 0.6, RED)
 
 
-def icon_console(c, small):                    # 155
+def icon_console(c, small):
     c.round_rect(1, 3, 31, 29, 2, OUTLINE)
     c.fill(Rect(2, 4, 30, 9), Gradient(4, 9, (120, 126, 138), (70, 74, 84)))
     c.rect(2, 9, 30, 28, BLACK)
@@ -83,7 +84,7 @@ def _folder_back(c, small, x0=2, y0=6, x1=30, y1=28):
                (x0 + 1, y1 - 1)], Gradient(y0, y1, YELLOW_HI, YELLOW))
 
 
-def icon_tools(c, small):                      # 156
+def icon_tools(c, small):
     _folder_back(c, small, 2, 6, 30, 28)
     c.round_rect(2, 11, 30, 28, 1, YELLOW_LO)
     c.round_rect(3, 12, 29, 27, 0.5, Gradient(12, 27, YELLOW_HI, YELLOW, YELLOW_LO))
@@ -114,7 +115,7 @@ def _window(c, x0, y0, x1, y1, small):
                    (170, 176, 186))
 
 
-def icon_find(c, small):                       # 157
+def icon_find(c, small):
     _window(c, 1, 3, 25, 23, small)
     # magnifier: handle first, then ring and glass
     hw = 4.5 if small else 4
@@ -127,7 +128,7 @@ def icon_find(c, small):                       # 157
         c.ellipse(16, 14.5, 2.2, 1.4, (255, 255, 255, 170))
 
 
-def icon_mail(c, small):                       # 158
+def icon_mail(c, small):
     lw = 2.0 if small else 1.0
     c.rect(1, 6, 31, 27, OUTLINE)
     c.fill(Rect(1 + lw, 6 + lw, 31 - lw, 27 - lw), Gradient(6, 27, PAPER, (220, 222, 214)))
@@ -138,7 +139,7 @@ def icon_mail(c, small):                       # 158
     c.circle(16, 17.5, 3.2 if not small else 3.6, red(14, 21))
 
 
-def icon_open_folder(c, small):                # 159
+def icon_open_folder(c, small):
     _folder_back(c, small, 2, 5, 28, 27)
     # a sheet of paper sticking out
     c.rect(6, 8, 25, 22, OUTLINE)
@@ -153,7 +154,7 @@ def icon_open_folder(c, small):                # 159
               Gradient(13, 28, YELLOW_HI, YELLOW, YELLOW_LO))
 
 
-def icon_e(c, small):                          # 160
+def icon_e(c, small):
     cx, cy, r = 16, 17, 9.5
     orbit = ellipse_points(16, 16.5, 15, 5.5, 0, 360, 72, rotate=25)
     ow = 2.4 if small else 1.6
@@ -174,7 +175,7 @@ def icon_e(c, small):                          # 160
         c.ellipse(12.5, 11, 2.5, 1.2, (255, 255, 255, 120))
 
 
-def icon_notepad(c, small):                    # 161
+def icon_notepad(c, small):
     c.rect(5, 4, 27, 31, OUTLINE)
     c.fill(Rect(6, 5, 26, 30), Gradient(5, 30, (255, 255, 236), (240, 238, 206)))
     c.rect(6, 5, 26, 9, red(5, 9))
@@ -191,7 +192,7 @@ def icon_notepad(c, small):                    # 161
         c.round_rect(x - 0.4, 2, x + 0.4, 7, 0.4, SILVER_HI)
 
 
-def icon_calculator(c, small):                 # 186
+def icon_calculator(c, small):
     c.round_rect(5, 1, 27, 31, 2.5, DARK)
     c.round_rect(6, 2, 26, 30, 2, Gradient(2, 30, (110, 116, 128), (62, 66, 76)))
     c.rect(8, 4, 24, 12, OUTLINE)
@@ -211,7 +212,7 @@ def icon_calculator(c, small):                 # 186
             c.round_rect(x, y, x + kw, y + kh, 0.7, paint)
 
 
-def icon_mouse_cable(c, small):                # 188
+def icon_mouse_cable(c, small):
     lw = 2.0 if small else 1.4
     cable = bezier((17, 9), (17, 2), (6, 9), (3, 1.5))
     c.polyline(cable, lw + 0.8, OUTLINE)
@@ -220,17 +221,17 @@ def icon_mouse_cable(c, small):                # 188
 
 
 ICONS = {
-    128: icon_mouse,
-    1013: icon_mixer,
-    155: icon_console,
-    156: icon_tools,
-    157: icon_find,
-    158: icon_mail,
-    159: icon_open_folder,
-    160: icon_e,
-    161: icon_notepad,
-    186: icon_calculator,
-    188: icon_mouse_cable,
+    ID['IDI_APP']: icon_mouse,
+    ID['IDI_VOLUME']: icon_mixer,
+    ID['IDI_CONSOLE']: icon_console,
+    ID['IDI_CONTROL_PANEL']: icon_tools,
+    ID['IDI_MAGNIFIER']: icon_find,
+    ID['IDI_MAIL']: icon_mail,
+    ID['IDI_DOCUMENTS']: icon_open_folder,
+    ID['IDI_BROWSER']: icon_e,
+    ID['IDI_NOTEPAD']: icon_notepad,
+    ID['IDI_CALCULATOR']: icon_calculator,
+    ID['IDI_UNASSIGNED']: icon_mouse_cable,
 }
 
 

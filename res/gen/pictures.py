@@ -6,6 +6,7 @@ from canvas import (Canvas, Difference, Gradient, Intersection, Polygon, Rect,
                     bezier, ellipse_points, stroke, transform)
 from font import draw_text, draw_text_centered, text_width
 from icons import render_icon
+from ids import ID, predefined_icons
 from style import (BLACK, DARK, FACE, OUTLINE, RED, RED_HI, RED_LO,
                    SHADOW, SILVER, SILVER_HI, SILVER_LO, WHITE, mouse_body,
                    mouse_points, red, silver)
@@ -204,7 +205,7 @@ def bitmap_wheel():
 # 295: the launcher popup with its nine icons
 # --------------------------------------------------------------------------
 
-LAUNCHER_ICONS = (1013, 155, 156, 157, 158, 159, 160, 161, 186)
+LAUNCHER_ICONS = predefined_icons()
 
 
 def _bevel(c, x0, y0, x1, y1, raised=True):
@@ -254,7 +255,7 @@ def shield_points(x0, y0, x1, y1):
 
 
 def bitmap_shield(text, height):
-    W = 76
+    W = ID['IDB_DPI_BLOCK_WIDTH']
     c = Canvas(W, height, 4, FACE)
     b = height - 3
     c.polygon(shield_points(5, 4, W - 3, b + 1), SHADOW)

@@ -10,9 +10,11 @@
 
 zyfo_xvfb_pid=""
 
+# The first display number tried is $ZYFO_DISPLAY_FROM (57 by default), so that
+# harnesses started side by side look in different ranges.
 zyfo_free_display() {
   local n
-  for n in $(seq 57 200); do
+  for n in $(seq "${ZYFO_DISPLAY_FROM:-57}" 250); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
       echo "$n"
       return 0

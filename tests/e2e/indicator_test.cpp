@@ -4,25 +4,25 @@
 // GDI and compared with the program's own pictures.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "actions/indicator_geometry.h"
 #include "makerlibs/include/maker_contract.h"
 #include "res/identity.h"
 #include "res/resource.h"
-#include "tests/support/program.h"
+#include "tests/support/scenario.h"
 #include "tests/support/screen_pixels.h"
-#include "tests/support/wine_support.h"
 
 using namespace testsupport;
 
+namespace e2e {
 namespace {
 
-const std::string kDpiKey = "Software\\Trovane Mouse\\Pelrand\\Setting For Dpi";
-constexpr int kBlockWidth = 76;
-constexpr int kBlockHeight = 98;
+const std::string kDpiKey = Section(settings::kSectionDpi);
+constexpr int kBlockWidth = actions::kIndicatorWidth;
+constexpr int kBlockHeight = actions::kIndicatorHeight;
 
 // The block at `left` as it should look with the picture `bitmapId` (from the
 // resources this test program shares with the program) over the pattern: the
@@ -79,16 +79,15 @@ void CALLBACK RepeatReport(HWND, UINT, UINT_PTR, DWORD) {
   ::PostMessageA(g_repeatTarget, makerlibs::WM_MOUSEBTN_UP, 0, 44);
 }
 
-class Indicator : public testing::Test {
+class Indicator : public Scenario {
  protected:
   void SetUp() override {
-    e2e::EndAllInstances();
-    DeleteProgramSettings();
+    Scenario::SetUp();
+    screen.reset();  // the pattern window is what the picture covers
     m_screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
   }
-  void TearDown() override { ScreenshotOnFailure("indicator"); }
 
-  void Report(LPARAM eventCode) { ::PostMessageA(program.Dispatch(), makerlibs::WM_MOUSEBTN_UP, 0, eventCode); }
+  void Report(LPARAM eventCode) { Post(makerlibs::WM_MOUSEBTN_UP, eventCode); }
 
   // The block at the top right of a full-screen work area.
   int Left() const { return m_screenWidth - kBlockWidth; }
@@ -109,14 +108,24 @@ class Indicator : public testing::Test {
     const ULONGLONG now = ::GetTickCount64();
     return PumpUntil(check, now < start + ms ? static_cast<DWORD>(start + ms - now) : 0);
   }
+  bool Recorded(DWORD dpi) const {
+    DWORD stored = 0;
+    return PumpUntil([&] { return ReadUserDword(kDpiKey, settings::kValueMouseDpi, &stored) && stored == dpi; }, 1000);
+  }
 
   PatternWindow window;
-  e2e::Program program;
   int m_screenWidth = 0;
 };
 
-TEST_F(Indicator, LevelReportShowsItsPictureInTheCornerAtOnceAndPutsTheCornerBackAfter300Ms) {
-  ASSERT_TRUE(program.StartAndWait());
+TEST_F(Indicator, StepsShowTheirPictureFor300MsRecordTheLevelAndLeakNothing) {
+  // The count sees a leak: one bitmap of this process left undeleted moves it by one.
+  const int own = GdiObjectCount(::GetCurrentProcessId());
+  ASSERT_GT(own, 0);
+  HBITMAP leaked = ::CreateBitmap(4, 4, 1, 32, nullptr);
+  EXPECT_EQ(GdiObjectCount(::GetCurrentProcessId()), own + 1);
+  ::DeleteObject(leaked);
+
+  Start();
   ASSERT_TRUE(CornerShowsWindow());
   const int allWindows = CountTopLevelWindows(0), ownWindows = CountTopLevelWindows(program.ProcessId());
   ASSERT_EQ(::GetForegroundWindow(), window.hwnd());
@@ -130,13 +139,14 @@ TEST_F(Indicator, LevelReportShowsItsPictureInTheCornerAtOnceAndPutsTheCornerBac
   ULONGLONG start = ::GetTickCount64();
   Report(44);
   EXPECT_TRUE(Within(start, 100, [&] { return CornerShows(IDB_DPI_1600); })) << "1600 within 100 ms";
-  EXPECT_EQ(CountTopLevelWindows(0), allWindows);
+  EXPECT_EQ(CountTopLevelWindows(0), allWindows) << "painted without a window";
   EXPECT_EQ(CountTopLevelWindows(program.ProcessId()), ownWindows);
   EXPECT_EQ(::GetForegroundWindow(), window.hwnd());
   PumpUntilMs(start, 200);
   EXPECT_TRUE(CornerShows(IDB_DPI_1600)) << "still there at 200 ms";
   PumpUntilMs(start, 400);
   EXPECT_TRUE(CornerShowsWindow()) << "gone at 400 ms";
+  EXPECT_FALSE(UserKeyExists(kDpiKey)) << "the section belongs to installation";
 
   // A second step 100 ms after the first replaces the picture (400 is one row
   // shorter: the row under it must be the window's again) and restarts the time.
@@ -155,74 +165,39 @@ TEST_F(Indicator, LevelReportShowsItsPictureInTheCornerAtOnceAndPutsTheCornerBac
   PumpUntilMs(second, 400);
   EXPECT_TRUE(CornerShowsWindow()) << "gone 400 ms after the second step";
 
+  // The corner repainted while the picture shows ends with the window's new
+  // content, not with the pixels saved before.
+  start = ::GetTickCount64();
+  Report(48);
+  ASSERT_TRUE(Within(start, 100, [&] { return CornerShows(IDB_DPI_2000); }));
+  window.Repaint(1);
+  ASSERT_TRUE(PumpUntil([&] { return CornerShowsWindow(); }, 150)) << "the window painted over the picture";
+  PumpUntilMs(start, 400);
+  EXPECT_TRUE(PumpUntil([&] { return CornerShowsWindow(); }, 200));
+
+  // With its section, every level is recorded as its picture shows it.
+  ASSERT_TRUE(CreateUserKey(kDpiKey));
+  for (auto level : {std::make_pair(44, 1600u), std::make_pair(36, 400u), std::make_pair(40, 800u),
+                     std::make_pair(48, 2000u)}) {
+    Report(level.first);
+    EXPECT_TRUE(Recorded(level.second)) << level.first;
+  }
+
+  // Hundreds of steps leave the program's GDI objects as they were.
+  PumpFor(500);
+  const int programBefore = GdiObjectCount(program.ProcessId());
+  ASSERT_GT(programBefore, 0);
+  for (int i = 0; i < 599; ++i) Report(makerlibs::kResolutionEventCodes[1 + i % 3]);
+  Report(36);  // the only 400 of the run: once it is recorded, every step was handled
+  EXPECT_TRUE(PumpUntil([&] { return Recorded(400); }, 30000));
+  EXPECT_TRUE(PumpUntil([&] { return CornerShowsWindow(); }, 1000));
+  EXPECT_EQ(GdiObjectCount(program.ProcessId()), programBefore);
+
   g_repeatTarget = program.Dispatch();
   const UINT_PTR repeat = ::SetTimer(nullptr, 0, 100, RepeatReport);
   PumpFor(150);
   Screenshot("resolution-indicator");
   ::KillTimer(nullptr, repeat);
-}
-
-TEST_F(Indicator, CornerRepaintedWhileThePictureShowsEndsWithTheWindowsNewContent) {
-  ASSERT_TRUE(program.StartAndWait());
-  const ULONGLONG start = ::GetTickCount64();
-  Report(48);
-  ASSERT_TRUE(Within(start, 100, [&] { return CornerShows(IDB_DPI_2000); }));
-  window.Repaint(1);
-  // Wine shows what a window painted when it next flushes the window's surface.
-  ASSERT_TRUE(PumpUntil([&] { return CornerShowsWindow(); }, 150)) << "the window painted over the picture";
-  PumpUntilMs(start, 400);
-  // The saved pixels are the old pattern; the window is asked to paint again.
-  EXPECT_TRUE(PumpUntil([&] { return CornerShowsWindow(); }, 200)) << "the window's new content, not the saved one";
-}
-
-TEST_F(Indicator, ResolutionIsRecordedAsShownOnlyWhereTheKeyExists) {
-  ASSERT_TRUE(program.StartAndWait());
-  Report(44);
-  ASSERT_TRUE(PumpUntil([&] { return CornerShows(IDB_DPI_1600); }, 1000));
-  PumpFor(400);
-  DWORD dpi = 0;
-  EXPECT_FALSE(UserKeyExists(kDpiKey)) << "the key belongs to installation";
-
-  ASSERT_TRUE(CreateUserKey(kDpiKey));
-  Report(44);
-  EXPECT_TRUE(PumpUntil([&] { return ReadUserDword(kDpiKey, "MouseDpi", &dpi) && dpi == 1600; }, 1000)) << dpi;
-  // Levels 0 and 1 record what their pictures show.
-  for (auto level : {std::make_pair(36, 400u), std::make_pair(40, 800u), std::make_pair(48, 2000u)}) {
-    Report(level.first);
-    EXPECT_TRUE(PumpUntil([&] { return ReadUserDword(kDpiKey, "MouseDpi", &dpi) && dpi == level.second; }, 1000))
-        << level.first << " recorded " << dpi;
-  }
-}
-
-TEST_F(Indicator, ThousandsOfStepsLeaveTheProgramsGdiObjectsAsTheyWere) {
-  // The count sees a leak: one bitmap of this process left undeleted moves it by one.
-  const int before = GdiObjectCount(::GetCurrentProcessId());
-  ASSERT_GT(before, 0);
-  HBITMAP leaked = ::CreateBitmap(4, 4, 1, 32, nullptr);
-  EXPECT_EQ(GdiObjectCount(::GetCurrentProcessId()), before + 1);
-  ::DeleteObject(leaked);
-  EXPECT_EQ(GdiObjectCount(::GetCurrentProcessId()), before);
-
-  ASSERT_TRUE(CreateUserKey(kDpiKey));
-  ASSERT_TRUE(program.StartAndWait());
-  // The first pictures may set up what the platform keeps for the screen.
-  Report(44);
-  Report(48);
-  PumpFor(500);
-  const int programBefore = GdiObjectCount(program.ProcessId());
-  ASSERT_GT(programBefore, 0);
-
-  const ULONGLONG start = ::GetTickCount64();
-  constexpr int kSteps = 2000;
-  for (int i = 0; i < kSteps - 1; ++i) Report(makerlibs::kResolutionEventCodes[1 + i % 3]);
-  Report(36);  // the only 400 of the run: once it is recorded, every step was handled
-  DWORD dpi = 0;
-  ASSERT_TRUE(PumpUntil([&] { return ReadUserDword(kDpiKey, "MouseDpi", &dpi) && dpi == 400; }, 60000))
-      << "2000 steps not handled within a minute";
-  const ULONGLONG elapsed = ::GetTickCount64() - start;
-  std::printf("%d steps handled in %llu ms\n", kSteps, static_cast<unsigned long long>(elapsed));
-  EXPECT_TRUE(PumpUntil([&] { return CornerShowsWindow(); }, 1000));
-  EXPECT_EQ(GdiObjectCount(program.ProcessId()), programBefore);
 }
 
 TEST_F(Indicator, PictureSitsLeftOfATaskbarDockedAtTheRight) {
@@ -235,7 +210,7 @@ TEST_F(Indicator, PictureSitsLeftOfATaskbarDockedAtTheRight) {
     }
   } restore;
   ASSERT_EQ(WorkAreaRightOfNewProgram(), 900);
-  ASSERT_TRUE(program.StartAndWait());
+  Start();
   const ULONGLONG start = ::GetTickCount64();
   Report(44);
   // From 800 to the screen's edge: the picture at 824..900, the window around it.
@@ -256,3 +231,4 @@ TEST_F(Indicator, PictureSitsLeftOfATaskbarDockedAtTheRight) {
 }
 
 }  // namespace
+}  // namespace e2e

@@ -16,17 +16,16 @@
 #include "launcher/shortcut_table.h"
 #include "res/identity.h"
 #include "res/version.h"
-#include "tests/support/program.h"
+#include "tests/support/scenario.h"
 #include "tests/support/sheet_driver.h"
-#include "tests/support/wine_support.h"
 
 using namespace testsupport;
 
+namespace e2e {
 namespace {
 
-const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
-const std::string kShortcuts = kRoot + "\\Setting For ShortcutKey";
-const std::string kDpi = kRoot + "\\Setting For Dpi";
+const std::string kShortcuts = Section(settings::kSectionShortcut);
+const std::string kDpi = Section(settings::kSectionDpi);
 const std::string kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const std::string kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Pelrand";
 const char* const kFiles[] = {"Pelrand.exe", "Varnel.dll", "Oskem.dll", "Fenwix.dll", "SkinMagic.dll"};
@@ -65,7 +64,7 @@ DWORD ValueCount(const std::string& subKey) {
 }
 
 // The program's process, found as the installer finds it: by the frame's title.
-DWORD RunningProgram() { return e2e::ProcessOf(::FindWindowA(nullptr, res::kFrameTitle)); }
+DWORD RunningProgram() { return ProcessOf(::FindWindowA(nullptr, res::kFrameTitle)); }
 
 bool WaitForProgram(DWORD timeoutMs = 10000) {
   return PumpUntil([] { return RunningProgram() != 0 && ::FindWindowA(nullptr, res::kDispatchTitle); }, timeoutMs);
@@ -99,119 +98,76 @@ FILETIME WriteTime(const std::string& path) {
   return data.ftLastWriteTime;
 }
 
-class Installer : public testing::Test {
- protected:
-  static std::string SetupPath() {
+std::string SetupPath() {
 #ifdef ZYFO_INSTALLER_NAME
-    return ProgramFolder() + "\\..\\installer\\" ZYFO_INSTALLER_NAME;
+  return ProgramFolder() + "\\..\\installer\\" ZYFO_INSTALLER_NAME;
 #else
-    return std::string();
+  return std::string();
 #endif
-  }
+}
 
-  static void SetUpTestSuite() {
-    // Nothing of an earlier run: no program, no settings, no installation.
-    e2e::EndAllInstances();
-    DeleteProgramSettings();
-    Uninstall();
-  }
+// Runs the installer silently; true when it ended with status 0.
+bool Install(const std::string& options = std::string()) {
+  DWORD status = 1;
+  return RunWindows("\"" + SetupPath() + "\" /S " + options, 60000, &status) && status == 0;
+}
 
-  void SetUp() override {
-    if (SetupPath().empty()) GTEST_SKIP() << "built without makensis: no installer";
-    ASSERT_TRUE(Exists(SetupPath())) << SetupPath();
-  }
-  void TearDown() override { ScreenshotOnFailure("installer"); }
+// The uninstaller copies itself to TEMP and starts that copy: its own process
+// ends at once, so the result is waited for, not the process.
+bool Uninstall() {
+  const std::string uninstaller = InstallDir() + "\\Uninstall.exe";
+  if (!Exists(uninstaller)) return true;
+  return RunWindows("\"" + uninstaller + "\" /S", 20000) && PumpUntil([] { return !Exists(InstallDir()); }, 20000);
+}
 
-  // Runs the installer silently; true when it ended with status 0.
-  static bool Install(const std::string& options = std::string()) {
-    DWORD status = 1;
-    return RunWindows("\"" + SetupPath() + "\" /S " + options, 60000, &status) && status == 0;
-  }
-  // The installed state every test starts from, installed once when missing.
-  static void EnsureInstalled() {
-    if (!Exists(InstallDir() + "\\Uninstall.exe")) {
-      ASSERT_TRUE(Install());
-    }
-  }
-  // The uninstaller copies itself to TEMP and starts that copy: its own process
-  // ends at once, so the result is waited for, not the process.
-  static bool Uninstall() {
-    const std::string uninstaller = InstallDir() + "\\Uninstall.exe";
-    if (!Exists(uninstaller)) return true;
-    if (!RunWindows("\"" + uninstaller + "\" /S", 20000)) return false;
-    return PumpUntil([] { return !Exists(InstallDir()); }, 20000);
-  }
-};
+class Installer : public Scenario {};
 
-TEST_F(Installer, SilentInstallPlacesTheProgramItsSettingsAutostartAndEntriesAndStartsIt) {
+TEST_F(Installer, InstallStartAtLogonReinstallOverTheRunningCopyAndUninstall) {
+  if (SetupPath().empty()) GTEST_SKIP() << "built without makensis: no installer";
+  ASSERT_TRUE(Uninstall());
   ASSERT_FALSE(Exists(InstallDir()));
-  ASSERT_FALSE(UserKeyExists(kShortcuts));
   ASSERT_TRUE(Install());
-
   for (const char* file : kFiles) EXPECT_TRUE(Exists(InstallDir() + "\\" + file)) << file;
   EXPECT_TRUE(Exists(InstallDir() + "\\Uninstall.exe"));
   EXPECT_TRUE(Exists(StartMenuEntry()));
-
-  // The launcher's default table, exactly: the nine names, then a single space.
+  // The launcher's default table, exactly (blanks included), and the empty resolution section.
   const launcher::Table defaults = launcher::DefaultTable();
-  for (int slot = 1; slot <= launcher::kSlotCount; ++slot) EXPECT_EQ(Shortcut(slot), defaults[slot - 1]) << slot;
-  EXPECT_EQ(Shortcut(9), "Calculator");
+  for (int slot = 1; slot <= launcher::kShortcutSlotCount; ++slot) EXPECT_EQ(Shortcut(slot), defaults[slot - 1]) << slot;
   EXPECT_EQ(Shortcut(10), " ");
   EXPECT_EQ(ValueCount(kShortcuts), 18u);
   EXPECT_EQ(ValueCount(kDpi), 0u) << "the resolution section exists and is empty";
-
   const std::string program = InstallDir() + "\\Pelrand.exe";
   EXPECT_EQ(Value(kRunKey, "Pelrand"), "\"" + program + "\"");
   EXPECT_EQ(Value(kUninstallKey, "DisplayName"), "Pelrand");
   EXPECT_EQ(Value(kUninstallKey, "DisplayVersion"), ZYFO_VERSION_TEXT);
   EXPECT_EQ(Value(kUninstallKey, "UninstallString"), "\"" + InstallDir() + "\\Uninstall.exe\"");
   EXPECT_EQ(Value(kUninstallKey, "QuietUninstallString"), "\"" + InstallDir() + "\\Uninstall.exe\" /S");
-
   // The installer starts what it installed.
   ASSERT_TRUE(WaitForProgram());
-  EXPECT_EQ(Lower(e2e::ImagePathOf(RunningProgram())), Lower(program));
-}
+  EXPECT_EQ(Lower(ImagePathOf(RunningProgram())), Lower(program));
 
-TEST_F(Installer, RunValueCommandLineStartsTheInstalledProgramWithItsTrayFrameAndLibraries) {
-  EnsureInstalled();
-  e2e::EndAllInstances();
-  ASSERT_EQ(RunningProgram(), 0u);
+  // As at logon: the autostart command line alone, started from another folder,
+  // gives the tray icon and loads the four libraries from the installation.
+  EndAllInstances();
   ASSERT_TRUE(PumpUntil([] { return TrayIcons().empty(); }));
-  const std::string command = Value(kRunKey, "Pelrand");
-  ASSERT_NE(command, "<absent>");
-
-  // As at logon: the command line alone, started from another folder.
-  const DWORD pid = StartProcess(command, Folder(CSIDL_PROFILE));
+  const DWORD pid = StartProcess(Value(kRunKey, "Pelrand"), Folder(CSIDL_PROFILE));
   ASSERT_NE(pid, 0u);
-
   ASSERT_TRUE(WaitForProgram());
   EXPECT_EQ(RunningProgram(), pid);
   EXPECT_TRUE(PumpUntil([] { return TrayIcons().size() == 1; }));
-  // The worker thread answers once the hooks are in: then all four libraries are loaded, from the installation.
-  DWORD_PTR answer = 0;
+  DWORD_PTR answer = 0;  // the worker thread answers once the hooks are in
   ASSERT_TRUE(::SendMessageTimeoutA(::FindWindowA(nullptr, res::kDispatchTitle), WM_NULL, 0, 0, SMTO_BLOCK, 10000,
                                     &answer));
-  std::vector<std::string> modules = e2e::LoadedModules(pid);
+  std::vector<std::string> modules = LoadedModules(pid);
   for (std::string& m : modules) m = Lower(m);
-  for (const char* file : kFiles) {
-    const std::string path = Lower(InstallDir() + "\\" + file);
-    EXPECT_NE(std::find(modules.begin(), modules.end(), path), modules.end()) << file;
-  }
-}
+  for (const char* file : kFiles)
+    EXPECT_NE(std::find(modules.begin(), modules.end(), Lower(InstallDir() + "\\" + file)), modules.end()) << file;
 
-TEST_F(Installer, ReinstallOverTheRunningProgramReplacesItKeepsTheUsersShortcutsAndLeavesOneInstance) {
-  EnsureInstalled();
-  if (!RunningProgram()) StartProcess("\"" + InstallDir() + "\\Pelrand.exe\"", InstallDir());
-  ASSERT_TRUE(WaitForProgram());
-  const DWORD before = RunningProgram();
-
-  // The user's own choices, one slot emptied by hand, and a program file marked as old.
+  // The user's own choices, one slot emptied and one deleted by hand, and a program file marked as old.
   ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #3", "C:\\Tools\\my tool.exe"));
-  ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #10", "notepad.exe C:\\notes.txt"));
   ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #11", ""));
   ASSERT_TRUE(WriteUserDword(kDpi, "MouseDpi", 1600));
   ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kShortcuts.c_str(), "ShortcutKey #5");
-  const std::string program = InstallDir() + "\\Pelrand.exe";
   HANDLE file = ::CreateFileA(program.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
@@ -221,71 +177,50 @@ TEST_F(Installer, ReinstallOverTheRunningProgramReplacesItKeepsTheUsersShortcuts
   ASSERT_TRUE(::SetFileTime(file, nullptr, nullptr, &oldTime));
   ::CloseHandle(file);
 
-  ASSERT_TRUE(Install());
-
-  EXPECT_TRUE(ProcessEnded(before)) << "the running copy was stopped";
+  // Reinstalled over the running copy, with autostart switched off.
+  ASSERT_TRUE(Install("/NOAUTOSTART"));
+  EXPECT_TRUE(ProcessEnded(pid)) << "the running copy was stopped";
   const FILETIME newTime = WriteTime(program);
   EXPECT_NE(::CompareFileTime(&oldTime, &newTime), 0) << "the program file was replaced";
   ASSERT_TRUE(WaitForProgram());
   PumpFor(1000);
-  EXPECT_EQ(e2e::CountWindowsTitled(res::kFrameTitle), 1);
-  EXPECT_NE(RunningProgram(), before);
-  EXPECT_EQ(Lower(e2e::ImagePathOf(RunningProgram())), Lower(program));
-
+  EXPECT_EQ(CountWindowsTitled(res::kFrameTitle), 1);
+  EXPECT_NE(RunningProgram(), pid);
   EXPECT_EQ(Shortcut(3), "C:\\Tools\\my tool.exe");
-  EXPECT_EQ(Shortcut(10), "notepad.exe C:\\notes.txt");
   EXPECT_EQ(Shortcut(11), "");
   EXPECT_EQ(Shortcut(5), "Outlook Express") << "a missing slot gets its default again";
-  EXPECT_EQ(Shortcut(1), "Volume Control");
   DWORD dpi = 0;
-  EXPECT_TRUE(ReadUserDword(kDpi, "MouseDpi", &dpi));
-  EXPECT_EQ(dpi, 1600u);
-  EXPECT_NE(Value(kRunKey, "Pelrand"), "<absent>");
-}
-
-TEST_F(Installer, AutostartSwitchedOffRemovesTheRunValueAndNothingElse) {
-  EnsureInstalled();
-  ASSERT_NE(Value(kRunKey, "Pelrand"), "<absent>");
-  ASSERT_TRUE(Install("/NOAUTOSTART"));
+  EXPECT_TRUE(ReadUserDword(kDpi, "MouseDpi", &dpi) && dpi == 1600);
   EXPECT_EQ(Value(kRunKey, "Pelrand"), "<absent>");
-  EXPECT_TRUE(Exists(InstallDir() + "\\Pelrand.exe"));
   EXPECT_TRUE(Exists(StartMenuEntry()));
-  EXPECT_TRUE(WaitForProgram());
-  // And back on for the next user of this installation.
   ASSERT_TRUE(Install());
-  EXPECT_NE(Value(kRunKey, "Pelrand"), "<absent>");
-}
+  EXPECT_NE(Value(kRunKey, "Pelrand"), "<absent>") << "and back on";
 
-TEST_F(Installer, SilentUninstallStopsAndRemovesTheProgramAutostartAndEntriesAndKeepsTheSettings) {
-  EnsureInstalled();
-  if (!RunningProgram()) StartProcess("\"" + InstallDir() + "\\Pelrand.exe\"", InstallDir());
+  // The silent uninstall stops and removes everything but the settings.
   ASSERT_TRUE(WaitForProgram());
   const DWORD running = RunningProgram();
-  ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #12", "C:\\Games\\game.exe"));
-  ASSERT_NE(Value(kRunKey, "Pelrand"), "<absent>");
-  ASSERT_TRUE(Exists(StartMenuEntry()));
-  ASSERT_TRUE(UserKeyExists(kUninstallKey));
-
   ASSERT_TRUE(Uninstall());
-
   EXPECT_TRUE(PumpUntil([&] { return ProcessEnded(running); }));
-  for (const char* file : kFiles) EXPECT_FALSE(Exists(InstallDir() + "\\" + file)) << file;
   EXPECT_FALSE(Exists(InstallDir()));
   EXPECT_FALSE(Exists(StartMenuEntry()));
   EXPECT_EQ(Value(kRunKey, "Pelrand"), "<absent>");
   EXPECT_FALSE(UserKeyExists(kUninstallKey));
   EXPECT_TRUE(PumpUntil([] { return TrayIcons().empty(); }));
-  EXPECT_EQ(Shortcut(12), "C:\\Games\\game.exe");
+  EXPECT_EQ(Shortcut(3), "C:\\Tools\\my tool.exe");
   EXPECT_EQ(Shortcut(1), "Volume Control");
   EXPECT_TRUE(UserKeyExists(kDpi));
 }
 
 // The executable as built: its resources, read back from the file.
-class Executable : public testing::Test {
+class Executable : public Scenario {
  protected:
+  void SetUp() override {
+    Scenario::SetUp();
+    screen.reset();  // the screenshots show the sheet
+  }
   void TearDown() override {
     UseWineLightTheme(false);
-    ScreenshotOnFailure("executable");
+    Scenario::TearDown();
   }
 };
 
@@ -302,7 +237,7 @@ std::string EmbeddedManifest(const std::string& path) {
 }
 
 TEST_F(Executable, CarriesItsManifestAndVersion) {
-  const std::string manifest = EmbeddedManifest(e2e::ProgramPath());
+  const std::string manifest = EmbeddedManifest(ProgramPath());
   ASSERT_FALSE(manifest.empty());
   for (const char* needle :
        {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", "level=\"asInvoker\"",
@@ -312,10 +247,10 @@ TEST_F(Executable, CarriesItsManifestAndVersion) {
     EXPECT_NE(manifest.find(needle), std::string::npos) << needle;
 
   DWORD ignored = 0;
-  const DWORD size = ::GetFileVersionInfoSizeA(e2e::ProgramPath().c_str(), &ignored);
+  const DWORD size = ::GetFileVersionInfoSizeA(ProgramPath().c_str(), &ignored);
   ASSERT_GT(size, 0u);
   std::vector<char> info(size);
-  ASSERT_TRUE(::GetFileVersionInfoA(e2e::ProgramPath().c_str(), 0, size, info.data()));
+  ASSERT_TRUE(::GetFileVersionInfoA(ProgramPath().c_str(), 0, size, info.data()));
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(::VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
@@ -351,18 +286,18 @@ std::vector<int> ControlsOutside(HWND parent) {
 }
 
 TEST_F(Executable, SheetUsesCommonControlsSixAndEveryPageFitsWithVisualStyles) {
-  e2e::EndAllInstances();
+  EndAllInstances();
   ASSERT_TRUE(UseWineLightTheme(true));
-  e2e::Program program;
+  Program program;
   ASSERT_TRUE(program.StartAndWait());
-  e2e::SheetDriver driver(program);
+  SheetDriver driver(program);
   ASSERT_TRUE(driver.Open());
 
   // Wine keeps version 6 of the common controls apart, in its side-by-side
   // store, from version 5 in the system folder. The program gets version 6;
   // a program without a manifest gets version 5.
   std::string used;
-  for (const std::string& m : e2e::LoadedModules(program.ProcessId()))
+  for (const std::string& m : LoadedModules(program.ProcessId()))
     if (Lower(m).find("comctl32.dll") != std::string::npos) used = Lower(m);
   EXPECT_NE(used.find("\\winsxs\\"), std::string::npos) << used;
   EXPECT_NE(used.find("microsoft.windows.common-controls_6595b64144ccf1df_6."), std::string::npos) << used;
@@ -372,7 +307,7 @@ TEST_F(Executable, SheetUsesCommonControlsSixAndEveryPageFitsWithVisualStyles) {
 
   RECT sheetRect{};
   ::GetWindowRect(driver.Sheet(), &sheetRect);
-  for (int tab = 0; tab < 7; ++tab) {
+  for (int tab = 0; tab < kTabCount; ++tab) {
     ASSERT_TRUE(driver.ShowTab(tab));
     EXPECT_EQ(ControlsOutside(driver.CurrentPage()), std::vector<int>()) << "tab " << tab + 1;
     EXPECT_EQ(ControlsOutside(driver.Sheet()), std::vector<int>()) << "tab " << tab + 1;
@@ -383,3 +318,4 @@ TEST_F(Executable, SheetUsesCommonControlsSixAndEveryPageFitsWithVisualStyles) {
 }
 
 }  // namespace
+}  // namespace e2e

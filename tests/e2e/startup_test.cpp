@@ -1,285 +1,173 @@
-// The real program: one instance per logon, settings at start-up, the tray
-// frame's messages and the one exit path.
+// The real program from start to exit: one instance per logon, what it reads
+// and normalises at start-up, the hidden windows outside programs find, the
+// tray icon and its menu, the sheet opened from it, and the ways it ends.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <shellapi.h>
 
-#include <cstdlib>
 #include <fstream>
-#include <iterator>
-#include <vector>
 
 #include "res/identity.h"
 #include "res/resource.h"
-#include "framework/WinApp.h"
-#include "tests/support/program.h"
-#include "tests/support/wine_support.h"
+#include "tests/support/scenario.h"
 
 using namespace testsupport;
 
+namespace e2e {
 namespace {
-
-const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
-
-std::vector<unsigned char> DeviceBytes() {
-  std::ifstream in(DeviceFile(), std::ios::binary);
-  return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
-}
 
 void SetWheelLines(UINT lines) {
   ::SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, lines, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
 }
-
 UINT WheelLines() { return static_cast<UINT>(StoredSystemValue("Desktop", "WheelScrollLines")); }
 
 void SetAcceleration(int a, int b, int c) {
   int triple[3] = {a, b, c};
   ::SystemParametersInfoA(SPI_SETMOUSE, 0, triple, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
 }
-
 std::vector<int> Acceleration() {
   return {StoredSystemValue("Mouse", "MouseThreshold1"), StoredSystemValue("Mouse", "MouseThreshold2"),
           StoredSystemValue("Mouse", "MouseSpeed")};
 }
 
-HWND VisibleMenuOf(DWORD pid) {
-  for (HWND menu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu;
-       menu = ::FindWindowExA(nullptr, menu, "#32768", nullptr)) {
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(menu, &owner);
-    if (owner == pid && ::IsWindowVisible(menu)) return menu;
-  }
-  return nullptr;
-}
+bool SheetOpen() { return ::FindWindowA(nullptr, res::kSheetCaption) != nullptr; }
 
-void ClickAtCentre(HWND hwnd, const char* button) {
-  RECT rect{};
-  ::GetWindowRect(hwnd, &rect);
-  Xdotool("mousemove " + std::to_string((rect.left + rect.right) / 2) + " " + std::to_string((rect.top + rect.bottom) / 2) +
-          " " + button);
-}
+class Startup : public Scenario {};
 
-class Startup : public testing::Test {
- protected:
-  void SetUp() override {
-    e2e::EndAllInstances();
-    DeleteProgramSettings();
-    if (!DeviceFile().empty()) std::ofstream(DeviceFile(), std::ios::binary | std::ios::trunc);
-  }
-  void TearDown() override { ScreenshotOnFailure("startup"); }
-};
-
-TEST_F(Startup, SecondStartEndsAtOnceLeavingOneFrameAndOneDispatchWindow) {
-  e2e::Program first;
-  ASSERT_TRUE(first.StartAndWait());
-  e2e::Program second;
-  ASSERT_TRUE(second.Start());
-  EXPECT_TRUE(second.WaitForExit(5000));
-  EXPECT_EQ(e2e::CountWindowsTitled(res::kFrameTitle), 1);
-  EXPECT_EQ(e2e::CountWindowsTitled(res::kDispatchTitle), 1);
-  EXPECT_TRUE(first.Running());
-}
-
-TEST_F(Startup, FirstStartCreatesTheSectionsItReadsAndStoresNoValues) {
-  e2e::Program program;
-  ASSERT_TRUE(program.StartAndWait());
-  EXPECT_TRUE(UserKeyExists(kRoot + "\\Setting For Key"));
-  EXPECT_TRUE(UserKeyExists(kRoot + "\\Setting For KeyCombination"));
-  EXPECT_TRUE(UserKeyExists(kRoot + "\\Setting For MouseXY"));
-  EXPECT_FALSE(UserKeyExists(kRoot + "\\Setting For Wheel"));
-  EXPECT_FALSE(UserKeyExists(kRoot + "\\Setting For ShortcutKey"));
-  DWORD value;
-  EXPECT_FALSE(ReadUserDword(kRoot + "\\Setting For Key", "key0", &value));
-  EXPECT_FALSE(ReadUserDword(kRoot + "\\Setting For MouseXY", "key0", &value));
-  // X = 0 and Y = 1 (nothing stored) are no speeds the device takes: it gets nothing.
-  if (!DeviceFile().empty()) {
-    EXPECT_TRUE(DeviceBytes().empty());
-  }
-}
-
-TEST_F(Startup, FrameIsHiddenAndTitledForOutsidePrograms) {
-  e2e::Program program;
-  ASSERT_TRUE(program.StartAndWait());
-  HWND frame = ::FindWindowA(nullptr, res::kFrameTitle);
-  ASSERT_EQ(frame, program.Frame());
-  EXPECT_FALSE(::IsWindowVisible(frame));
-  EXPECT_FALSE(::IsWindowVisible(program.Dispatch()));
-}
-
-TEST_F(Startup, DeviceReceivesStoredSpeedsXThenYOnlyWhenBothAreInItsRange) {
-  if (DeviceFile().empty()) GTEST_SKIP() << "run through scripts/test";
-  ASSERT_TRUE(WriteUserDword(kRoot + "\\Setting For MouseXY", "key0", 12));
-  ASSERT_TRUE(WriteUserDword(kRoot + "\\Setting For MouseXY", "key1", 300));
-  {
-    e2e::Program program;
-    ASSERT_TRUE(program.StartAndWait());
-    EXPECT_TRUE(DeviceBytes().empty()) << "300 is outside 5..20: nothing is sent";
-  }
-  DWORD value = 0;
-  ASSERT_TRUE(ReadUserDword(kRoot + "\\Setting For MouseXY", "key1", &value));
-  EXPECT_EQ(value, 300u) << "and the stored value stays as it is";
-  ASSERT_TRUE(WriteUserDword(kRoot + "\\Setting For MouseXY", "key1", 20));
-  e2e::Program program;
-  ASSERT_TRUE(program.StartAndWait());
-  EXPECT_EQ(DeviceBytes(), (std::vector<unsigned char>{12, 0, 0, 0, 20, 0, 0, 0}));
-}
-
-TEST_F(Startup, WheelLinesOfZeroBecomeThreeOtherValuesStay) {
-  const UINT cases[][2] = {{0, 3}, {1, 1}, {WHEEL_PAGESCROLL, WHEEL_PAGESCROLL}};
-  for (const auto& c : cases) {
-    SetWheelLines(c[0]);
-    ASSERT_EQ(WheelLines(), c[0]);
-    e2e::Program program;
-    ASSERT_TRUE(program.StartAndWait());
-    PumpFor(100);
-    EXPECT_EQ(WheelLines(), c[1]) << "started with " << c[0];
-    ASSERT_TRUE(program.Exit());
-  }
-  SetWheelLines(3);
-}
-
-TEST_F(Startup, TheAccelerationTripleStaysAsTheUserSetItEvenOutsideThePresets) {
-  SetAcceleration(6, 10, 1);
+TEST_F(Startup, AFreshProfileFromStartToLogoff) {
   SetWheelLines(0);
-  e2e::Program program;
-  ASSERT_TRUE(program.StartAndWait());
-  PumpFor(100);
-  EXPECT_EQ(WheelLines(), 3u) << "the normalisation ran";
-  EXPECT_EQ(Acceleration(), (std::vector<int>{6, 10, 1}));
-  SetWheelLines(3);
-}
+  SetAcceleration(6, 10, 1);  // the system's own default, which no preset of the pointer page matches
+  screen.reset();  // the tray icons must be what the pointer is over
+  Start();
+  Program second;
+  ASSERT_TRUE(second.Start());
+  EXPECT_TRUE(second.WaitForExit(5000)) << "a second start ends at once";
+  EXPECT_EQ(CountWindowsTitled(res::kFrameTitle), 1);
+  EXPECT_EQ(CountWindowsTitled(res::kDispatchTitle), 1);
 
-TEST_F(Startup, ReloadWheelReadsTheStoredModeThroughTheProfile) {
-  e2e::Program program;
-  ASSERT_TRUE(program.StartAndWait());
-  EXPECT_FALSE(UserKeyExists(kRoot + "\\Setting For Wheel"));
+  // The sections it reads are created, empty; those of installation are not.
+  for (const char* section : {settings::kSectionKey, settings::kSectionMacro, settings::kSectionMouseXY})
+    EXPECT_TRUE(UserKeyExists(Section(section))) << section;
+  for (const char* section : {settings::kSectionWheel, settings::kSectionShortcut, settings::kSectionDpi})
+    EXPECT_FALSE(UserKeyExists(Section(section))) << section;
+  DWORD value = 0;
+  EXPECT_FALSE(ReadUserDword(Section(settings::kSectionKey), "key0", &value));
+  EXPECT_FALSE(ReadUserDword(Section(settings::kSectionMouseXY), "key0", &value));
+  if (!DeviceFile().empty()) {
+    EXPECT_TRUE(DeviceBytes().empty()) << "X = 0 and Y = 1 are no speeds the device takes";
+  }
+  EXPECT_EQ(WheelLines(), 3u) << "a wheel that scrolls nothing is set to 3 lines";
+  EXPECT_EQ(Acceleration(), (std::vector<int>{6, 10, 1})) << "the acceleration stays as the user set it";
+
+  // Hidden windows, found by their titles; minimise and maximise leave them hidden.
+  EXPECT_EQ(::FindWindowA(nullptr, res::kFrameTitle), program.Frame());
+  for (HWND hwnd : {program.Frame(), program.Dispatch()}) {
+    ::SendMessageA(hwnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    ::SendMessageA(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_FALSE(::IsZoomed(hwnd) || ::IsIconic(hwnd) || ::IsWindowVisible(hwnd));
+  }
+  // Reloading the wheel mode reads it through the profile, which creates its section.
   ::SendMessageA(program.Frame(), res::WM_RELOAD_WHEEL, 0, 0);
-  EXPECT_TRUE(UserKeyExists(kRoot + "\\Setting For Wheel"));
-  EXPECT_TRUE(program.Running());
-}
+  EXPECT_TRUE(UserKeyExists(Section(settings::kSectionWheel)));
 
-TEST_F(Startup, ExitCommandEndsTheProcessAndRemovesTheTrayIcon) {
-  e2e::Program program;
-  ASSERT_TRUE(program.StartAndWait());
-  HWND frame = program.Frame();
-  ::PostMessageA(frame, WM_COMMAND, fw::kAppExitCommand, 0);
-  EXPECT_TRUE(program.WaitForExit(5000));
-  EXPECT_EQ(program.ExitCode(), 0u);
-  EXPECT_FALSE(::IsWindow(frame));
-  EXPECT_EQ(e2e::CountWindowsTitled(res::kFrameTitle), 0);
-}
-
-TEST_F(Startup, TrayIconComesWithTheProgramAndGoesWithIt) {
-  ASSERT_TRUE(TrayIcons().empty());
-  e2e::Program program;
-  ASSERT_TRUE(program.StartAndWait());
+  // The tray icon and its menu.
   ASSERT_TRUE(PumpUntil([] { return TrayIcons().size() == 1; }));
-  ASSERT_TRUE(program.Exit());
-  EXPECT_TRUE(PumpUntil([] { return TrayIcons().empty(); }));
-}
+  ClickCentre(TrayIcons()[0], "click 3");
+  ASSERT_TRUE(PumpUntil([&] { return VisibleMenuOf(program.ProcessId()) != nullptr; }));
+  PumpFor(300);
+  Screenshot("tray-menu");
+  Xdotool("key Escape");
+  EXPECT_TRUE(PumpUntil([&] { return VisibleMenuOf(program.ProcessId()) == nullptr; }));
 
-TEST_F(Startup, TrayIconComesBackWhenTheTaskbarIsCreatedAgain) {
-  e2e::Program program;
-  ASSERT_TRUE(program.StartAndWait());
-  ASSERT_TRUE(PumpUntil([] { return TrayIcons().size() == 1; }));
-  // A restarted taskbar knows no icons: the tray loses ours, as after an Explorer crash.
+  // A restarted taskbar knows no icons: the tray loses ours, as after an Explorer crash,
+  // and the new taskbar announces itself to every top-level window, hidden ones included.
   NOTIFYICONDATAA icon{};
   icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
   icon.hWnd = program.Frame();
   icon.uID = res::kTrayIconId;
   ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &icon));
   ASSERT_TRUE(PumpUntil([] { return TrayIcons().empty(); }));
-
-  // The new taskbar announces itself to every top-level window, hidden ones included.
   const UINT taskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
   ::PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
-  ASSERT_TRUE(PumpUntil([] { return TrayIcons().size() == 1; }));
-  // An announcement while the icon is there adds no second one.
+  ASSERT_TRUE(PumpUntil([] { return TrayIcons().size() == 1; })) << "the icon comes back";
   ::PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
   PumpFor(1000);
-  EXPECT_EQ(TrayIcons().size(), 1u);
+  EXPECT_EQ(TrayIcons().size(), 1u) << "an announcement while it is there adds no second one";
   Screenshot("tray-after-taskbar-restart", RECT{0, 0, 240, 80});
 
-  // The icon that came back is the program's: its menu opens from it.
-  ClickAtCentre(TrayIcons()[0], "click 3");
-  EXPECT_TRUE(PumpUntil([&] { return VisibleMenuOf(program.ProcessId()) != nullptr; }));
-  Xdotool("key Escape");
-  EXPECT_TRUE(PumpUntil([&] { return VisibleMenuOf(program.ProcessId()) == nullptr; }));
-}
-
-TEST_F(Startup, RightClickOnTheTrayIconShowsItsMenuAndEscapeClosesIt) {
-  e2e::Program program;
-  ASSERT_TRUE(program.StartAndWait());
-  ASSERT_TRUE(PumpUntil([] { return TrayIcons().size() == 1; }));
-  ClickAtCentre(TrayIcons()[0], "click 3");
-  ASSERT_TRUE(PumpUntil([&] { return VisibleMenuOf(program.ProcessId()) != nullptr; }));
-  PumpFor(300);
-  Screenshot("tray-menu");
-  Xdotool("key Escape");
-  EXPECT_TRUE(PumpUntil([&] { return VisibleMenuOf(program.ProcessId()) == nullptr; }));
-  EXPECT_TRUE(program.Running());
-}
-
-TEST_F(Startup, DoubleClickOnTheTrayIconOpensTheSheet) {
-  e2e::Program program;
-  ASSERT_TRUE(program.StartAndWait());
-  ASSERT_TRUE(PumpUntil([] { return TrayIcons().size() == 1; }));
-  ClickAtCentre(TrayIcons()[0], "click --repeat 2 --delay 80 1");
-  EXPECT_TRUE(PumpUntil([] { return ::FindWindowA(nullptr, res::kSheetCaption) != nullptr; }));
-  EXPECT_TRUE(program.Exit());
-}
-
-TEST_F(Startup, LogoffExitsThroughTheExitCommandACancelledOneDoesNothing) {
-  e2e::Program program;
-  ASSERT_TRUE(program.StartAndWait());
-  ::SendMessageA(program.Frame(), WM_ENDSESSION, FALSE, 0);
-  EXPECT_FALSE(program.WaitForExit(1000));
-  ::SendMessageA(program.Frame(), WM_ENDSESSION, TRUE, 0);
-  EXPECT_TRUE(program.WaitForExit(5000));
-  EXPECT_EQ(program.ExitCode(), 0u);
-}
-
-TEST_F(Startup, MinimiseAndMaximiseLeaveTheHiddenWindowsAlone) {
-  e2e::Program program;
-  ASSERT_TRUE(program.StartAndWait());
-  for (HWND hwnd : {program.Frame(), program.Dispatch()}) {
-    ::SendMessageA(hwnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    ::SendMessageA(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_FALSE(::IsZoomed(hwnd));
-    EXPECT_FALSE(::IsIconic(hwnd));
-    EXPECT_FALSE(::IsWindowVisible(hwnd));
-  }
-}
-
-TEST_F(Startup, MousePanelCommandOpensTheSystemsMouseControlPanel) {
-  // Wine has no mouse panel of its own: a stand-in main.cpl notes that it was opened.
-  char system[MAX_PATH] = {}, temp[MAX_PATH] = {};
-  ::GetSystemDirectoryA(system, MAX_PATH);
-  ::GetTempPathA(MAX_PATH, temp);
-  const std::string applet = std::string(system) + "\\main.cpl";
-  const std::string log = std::string(temp) + "zyfo-main-cpl.txt";
-  ASSERT_TRUE(::CopyFileA((ProgramFolder() + "\\main.cpl").c_str(), applet.c_str(), FALSE));
-  ::DeleteFileA(log.c_str());
-  e2e::Program program;
-  ASSERT_TRUE(program.StartAndWait());
-  ::PostMessageA(program.Frame(), WM_COMMAND, ID_OPEN_MOUSE_PANEL, 0);
-  EXPECT_TRUE(PumpUntil([&] { return ::GetFileAttributesA(log.c_str()) != INVALID_FILE_ATTRIBUTES; }, 8000));
-  EXPECT_TRUE(program.Running());
-  ::DeleteFileA(applet.c_str());
-}
-
-TEST_F(Startup, ConfigurationOpensOneSheetAtATime) {
-  e2e::Program program;
-  ASSERT_TRUE(program.StartAndWait());
-  ::PostMessageA(program.Frame(), WM_COMMAND, ID_CONFIGURATION, 0);
-  ASSERT_TRUE(PumpUntil([] { return ::FindWindowA(nullptr, res::kSheetCaption) != nullptr; }));
+  // A single click on the icon that came back does nothing, a double-click opens
+  // the sheet, and more requests open no second one.
+  ClickCentre(TrayIcons()[0], "click 1");
+  PumpFor(800);
+  EXPECT_FALSE(SheetOpen()) << "a single click";
+  ClickCentre(TrayIcons()[0], "click --repeat 2 --delay 80 1");
+  EXPECT_TRUE(PumpUntil(SheetOpen));
   ::PostMessageA(program.Frame(), WM_COMMAND, ID_CONFIGURATION, 0);
   ::PostMessageA(program.Frame(), res::WM_TRAYNOTIFY, res::kTrayIconId, WM_LBUTTONDBLCLK);
   PumpFor(500);
-  EXPECT_EQ(e2e::CountWindowsTitled(res::kSheetCaption), 1);
-  // Exit while the sheet is open closes the sheet and then the program.
-  EXPECT_TRUE(program.Exit());
+  EXPECT_EQ(CountWindowsTitled(res::kSheetCaption), 1);
+
+  // The mouse command opens the system's mouse panel; Wine has none, so a stand-in
+  // main.cpl notes that it was opened.
+  char system[MAX_PATH] = {}, temp[MAX_PATH] = {};
+  ::GetSystemDirectoryA(system, MAX_PATH);
+  ::GetTempPathA(MAX_PATH, temp);
+  const std::string applet = std::string(system) + "\\main.cpl", log = std::string(temp) + "zyfo-main-cpl.txt";
+  ASSERT_TRUE(::CopyFileA((ProgramFolder() + "\\main.cpl").c_str(), applet.c_str(), FALSE));
+  ::DeleteFileA(log.c_str());
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_OPEN_MOUSE_PANEL, 0);
+  EXPECT_TRUE(PumpUntil([&] { return ::GetFileAttributesA(log.c_str()) != INVALID_FILE_ATTRIBUTES; }, 8000));
+  ::DeleteFileA(applet.c_str());
+
+  // A cancelled logoff does nothing; a real one exits through the exit command,
+  // closing the sheet first and taking the tray icon along.
+  const HWND frame = program.Frame();
+  ::SendMessageA(frame, WM_ENDSESSION, FALSE, 0);
+  EXPECT_FALSE(program.WaitForExit(1000));
+  ::SendMessageA(frame, WM_ENDSESSION, TRUE, 0);
+  EXPECT_TRUE(program.WaitForExit(5000));
+  EXPECT_EQ(program.ExitCode(), 0u);
+  EXPECT_FALSE(::IsWindow(frame));
+  EXPECT_TRUE(PumpUntil([] { return TrayIcons().empty(); }));
+}
+
+TEST_F(Startup, StoredSpeedsReachTheDeviceOnlyWhenBothAreInItsRange) {
+  // Two starts, each with its own wheel lines and acceleration, which stay as they are.
+  struct {
+    DWORD x, y;
+    UINT wheel;
+    int accel[3];
+    std::vector<unsigned char> device;
+  } const runs[] = {
+      {12, 300, 1, {4, 6, 2}, {}},  // 300 is outside 5..20: nothing is sent, the value stays
+      {12, 20, WHEEL_PAGESCROLL, {0, 0, 0}, {12, 0, 0, 0, 20, 0, 0, 0}},  // X, then Y
+  };
+  for (const auto& run : runs) {
+    SCOPED_TRACE("speeds " + std::to_string(run.x) + ", " + std::to_string(run.y));
+    if (!DeviceFile().empty()) std::ofstream(DeviceFile(), std::ios::binary | std::ios::trunc);
+    ASSERT_TRUE(WriteUserDword(Section(settings::kSectionMouseXY), "key0", run.x));
+    ASSERT_TRUE(WriteUserDword(Section(settings::kSectionMouseXY), "key1", run.y));
+    SetWheelLines(run.wheel);
+    SetAcceleration(run.accel[0], run.accel[1], run.accel[2]);
+    ASSERT_TRUE(program.StartAndWait());
+    PumpFor(100);
+    if (!DeviceFile().empty()) {
+      EXPECT_EQ(DeviceBytes(), run.device);
+    }
+    DWORD y = 0;
+    EXPECT_TRUE(ReadUserDword(Section(settings::kSectionMouseXY), "key1", &y) && y == run.y);
+    EXPECT_EQ(WheelLines(), run.wheel);
+    EXPECT_EQ(Acceleration(), (std::vector<int>{run.accel[0], run.accel[1], run.accel[2]}));
+    // The frame's exit command ends the process.
+    ::PostMessageA(program.Frame(), WM_COMMAND, ID_APP_EXIT, 0);
+    EXPECT_TRUE(program.WaitForExit(5000));
+    EXPECT_EQ(program.ExitCode(), 0u);
+    EXPECT_EQ(CountWindowsTitled(res::kFrameTitle), 0);
+  }
+  SetWheelLines(3);
+  SetAcceleration(6, 10, 1);
 }
 
 }  // namespace
+}  // namespace e2e

@@ -5,7 +5,7 @@
 #include <psapi.h>
 
 #include "res/identity.h"
-#include "framework/WinApp.h"
+#include "res/resource.h"
 #include "tests/support/wine_support.h"
 
 namespace e2e {
@@ -62,7 +62,7 @@ DWORD Program::ExitCode() const {
 
 bool Program::Exit(DWORD timeoutMs) {
   HWND frame = Frame();
-  if (frame) ::PostMessageA(frame, WM_COMMAND, fw::kAppExitCommand, 0);
+  if (frame) ::PostMessageA(frame, WM_COMMAND, ID_APP_EXIT, 0);
   return WaitForExit(timeoutMs);
 }
 
@@ -150,7 +150,7 @@ void EndAllInstances() {
     DWORD pid = 0;
     ::GetWindowThreadProcessId(frame, &pid);
     HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
-    ::PostMessageA(frame, WM_COMMAND, fw::kAppExitCommand, 0);
+    ::PostMessageA(frame, WM_COMMAND, ID_APP_EXIT, 0);
     if (process) {
       if (::WaitForSingleObject(process, 3000) == WAIT_TIMEOUT) ::TerminateProcess(process, 1);
       ::WaitForSingleObject(process, 3000);

@@ -10,6 +10,9 @@
 
 namespace e2e {
 
+// The sheet's tabs, in their order.
+enum SheetTab { kButtonsTab, kLauncherTab, kWheelTab, kPointerTab, kMacroTab, kXYTab, kAboutTab, kTabCount };
+
 // Ids of the sheet's own buttons.
 constexpr int kOkButton = IDOK;
 constexpr int kCancelButton = IDCANCEL;

@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "framework/PropertyPage.h"
+#include "framework/property_page_win.h"
 #include "settings/settings_model.h"
 
 namespace testsupport {

@@ -1,5 +1,7 @@
 #include "tests/support/wine_support.h"
 
+#include "settings/schema.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -93,7 +95,9 @@ void ScreenshotOnFailure(const std::string& prefix) {
   Screenshot("failed-" + prefix + "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
 }
 
-void DeleteProgramSettings() { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Trovane Mouse"); }
+void DeleteProgramSettings() {
+  ::RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + settings::kRegistryKey).c_str());
+}
 
 bool CreateUserKey(const std::string& subKey) {
   HKEY key = nullptr;

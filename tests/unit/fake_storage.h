@@ -21,39 +21,35 @@ class FakeStorage : public settings::SettingsStorage {
 
   std::optional<std::int32_t> ReadProfileInt(const std::string& section, const std::string& name) override {
     sections.insert(section);
-    return Find(section, name);
+    return ReadRegDword(section, name);
   }
   bool WriteProfileInt(const std::string& section, const std::string& name, std::int32_t value) override {
     sections.insert(section);
-    ++writes;
-    dwords[Key(section, name)] = value;
-    return true;
+    return WriteRegDword(section, name, value);
   }
   std::optional<std::int32_t> ReadRegDword(const std::string& section, const std::string& name) override {
-    return sections.count(section) ? Find(section, name) : std::nullopt;
+    const auto it = dwords.find(Key(section, name));
+    if (!sections.count(section) || it == dwords.end()) return std::nullopt;
+    return it->second;
   }
   bool WriteRegDword(const std::string& section, const std::string& name, std::int32_t value) override {
-    if (!sections.count(section)) return false;
-    ++writes;
-    dwords[Key(section, name)] = value;
-    return true;
+    return Put(dwords, section, name, value);
   }
   std::string ReadRegString(const std::string& section, const std::string& name) override {
-    auto it = strings.find(Key(section, name));
+    const auto it = strings.find(Key(section, name));
     return sections.count(section) && it != strings.end() ? it->second : std::string();
   }
   bool WriteRegString(const std::string& section, const std::string& name, const std::string& text) override {
-    if (!sections.count(section)) return false;
-    ++writes;
-    strings[Key(section, name)] = text.substr(0, 255);
-    return true;
+    return Put(strings, section, name, text.substr(0, 255));
   }
 
  private:
-  std::optional<std::int32_t> Find(const std::string& section, const std::string& name) const {
-    auto it = dwords.find(Key(section, name));
-    if (it == dwords.end()) return std::nullopt;
-    return it->second;
+  template <typename Value>
+  bool Put(std::map<std::string, Value>& values, const std::string& section, const std::string& name, Value value) {
+    if (!sections.count(section)) return false;
+    ++writes;
+    values[Key(section, name)] = value;
+    return true;
   }
 };
 

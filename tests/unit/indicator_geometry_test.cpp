@@ -4,79 +4,74 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
 #include "makerlibs/include/maker_contract.h"
-#include "res/resource.h"
 
 namespace {
 
 using actions::ScreenRect;
+constexpr int kW = actions::kIndicatorWidth;
+constexpr int kH = actions::kIndicatorHeight;
 
-struct BlockCase {
-  const char* what;
-  int workAreaRight;
-  int screenWidth;
-  int screenHeight;
-  ScreenRect clipped;
-};
-
-const BlockCase kBlocks[] = {
-    {"work area is the whole screen", 1024, 1024, 768, {948, 0, 1024, 98}},
-    {"taskbar docked at the right", 900, 1024, 768, {824, 0, 900, 98}},
-    {"work area narrower than the picture", 50, 1024, 768, {0, 0, 50, 98}},
-    {"screen lower than the picture", 1024, 1024, 60, {948, 0, 1024, 60}},
-    {"work area ends at the screen's left edge", 0, 1024, 768, {}},
-    {"work area starts beyond the screen", 1100, 1024, 768, {}},
-    {"no screen at all", 1024, 0, 0, {}},
-};
-
-TEST(IndicatorGeometry, BlockSitsAtTheTopRightOfTheWorkAreaClippedToTheScreen) {
-  for (const BlockCase& c : kBlocks) {
-    const ScreenRect block = actions::IndicatorBlock(c.workAreaRight);
-    EXPECT_EQ(block, (ScreenRect{c.workAreaRight - 76, 0, c.workAreaRight, 98})) << c.what;
-    const ScreenRect clipped = actions::ClipToScreen(block, c.screenWidth, c.screenHeight);
-    EXPECT_EQ(clipped, c.clipped) << c.what;
-    EXPECT_EQ(clipped.Empty(), c.clipped.Empty()) << c.what;
+TEST(IndicatorGeometry, TheBlockSitsAtTheTopRightOfTheWorkAreaClippedToTheScreen) {
+  struct Case { const char* what; int workAreaRight, screenWidth, screenHeight; ScreenRect clipped; };
+  const Case cases[] = {
+      {"work area is the whole screen", 1024, 1024, 768, {1024 - kW, 0, 1024, kH}},
+      {"taskbar docked at the right", 900, 1024, 768, {900 - kW, 0, 900, kH}},
+      {"work area narrower than the picture", kW - 26, 1024, 768, {0, 0, kW - 26, kH}},
+      {"screen lower than the picture", 1024, 1024, kH - 38, {1024 - kW, 0, 1024, kH - 38}},
+      {"work area ends at the screen's left edge", 0, 1024, 768, {}},
+      {"work area starts beyond the screen", 1100, 1024, 768, {}},
+      {"a screen without height", 1024, 1024, 0, {}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(actions::ClipToScreen(actions::IndicatorBlock(c.workAreaRight), c.screenWidth, c.screenHeight), c.clipped)
+        << c.what;
   }
 }
-
-TEST(IndicatorGeometry, EmptinessNeedsAreaInBothDirections) {
-  EXPECT_FALSE((ScreenRect{0, 0, 1, 1}).Empty());
-  EXPECT_TRUE((ScreenRect{5, 0, 5, 98}).Empty());
-  EXPECT_TRUE((ScreenRect{0, 7, 76, 7}).Empty());
-  EXPECT_TRUE((ScreenRect{10, 0, 4, 98}).Empty());
-}
-
-struct LevelCase {
-  int eventCode;
-  int bitmapId;
-  int dpi;
-};
-
-// The picture of each reported level and the resolution it shows and records.
-const LevelCase kLevels[] = {
-    {36, 291, 400},
-    {40, 293, 800},
-    {44, 290, 1600},
-    {48, 292, 2000},
-};
 
 TEST(IndicatorGeometry, EachLevelReportHasItsPictureAndTheResolutionItShows) {
-  static_assert(IDB_DPI_400 == 291 && IDB_DPI_800 == 293 && IDB_DPI_1600 == 290 && IDB_DPI_2000 == 292);
+  struct Case { int eventCode, bitmapId, dpi; };
+  const Case levels[] = {{36, 291, 400}, {40, 293, 800}, {44, 290, 1600}, {48, 292, 2000}};
   for (int level = 0; level < 4; ++level) {
-    const LevelCase& c = kLevels[level];
-    EXPECT_EQ(makerlibs::ResolutionLevelOfEventCode(c.eventCode), level);
+    EXPECT_EQ(makerlibs::ResolutionLevelOfEventCode(levels[level].eventCode), level);
     const auto picture = actions::LevelPictureOf(level);
     ASSERT_TRUE(picture.has_value()) << level;
-    EXPECT_EQ(picture->bitmapId, c.bitmapId) << level;
-    EXPECT_EQ(picture->dpi, c.dpi) << level;
+    EXPECT_EQ(picture->bitmapId, levels[level].bitmapId) << level;
+    EXPECT_EQ(picture->dpi, levels[level].dpi) << level;
   }
+  for (int eventCode : {0, 12, 32, 35, 37, 52, -36}) EXPECT_EQ(makerlibs::ResolutionLevelOfEventCode(eventCode), -1);
+  for (int level : {-1, 4}) EXPECT_FALSE(actions::LevelPictureOf(level).has_value()) << level;
 }
 
-TEST(IndicatorGeometry, OnlyTheFourLevelReportsCount) {
-  for (int eventCode : {0, 8, 12, 13, 14, 16, 32, 35, 37, 38, 41, 52, -36})
-    EXPECT_EQ(makerlibs::ResolutionLevelOfEventCode(eventCode), -1) << eventCode;
-  for (int level : {-1, 4, 36})
-    EXPECT_FALSE(actions::LevelPictureOf(level).has_value()) << level;
+// Width and height from a .bmp file's header; 0, 0 when it cannot be read.
+std::pair<int, int> BitmapSize(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  unsigned char header[26] = {};
+  if (!in.read(reinterpret_cast<char*>(header), sizeof header) || header[0] != 'B' || header[1] != 'M') return {0, 0};
+  auto at = [&](int offset) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(header[offset]) | header[offset + 1] << 8 |
+                                     header[offset + 2] << 16 | static_cast<std::uint32_t>(header[offset + 3]) << 24);
+  };
+  return {at(18), std::abs(at(22))};
+}
+
+// The block is what the drawn pictures cover: each as wide as it, the tallest as tall.
+TEST(IndicatorGeometry, BlockIsWhatTheDrawnPicturesCover) {
+  int tallest = 0;
+  for (int level = 0; level < 4; ++level) {
+    const auto picture = actions::LevelPictureOf(level);
+    ASSERT_TRUE(picture.has_value()) << level;
+    const auto size = BitmapSize(std::string(ZYFO_SOURCE_DIR "/res/art/bitmap_") + std::to_string(picture->bitmapId) + ".bmp");
+    EXPECT_EQ(size.first, kW) << level;
+    tallest = std::max(tallest, size.second);
+  }
+  EXPECT_EQ(tallest, kH);
 }
 
 }  // namespace

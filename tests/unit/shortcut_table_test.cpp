@@ -117,7 +117,7 @@ TEST(ShortcutTable, DefaultTableHoldsPredefinedNamesThenBlankMarkers) {
       "MyDocument", "Internet Explorer", "Notepad", "Calculator",
       " ", " ", " ", " ", " ", " ", " ", " ", " "};
   EXPECT_EQ(launcher::DefaultTable(), expected);
-  EXPECT_EQ(launcher::kSlotCount, 18);
+  EXPECT_EQ(launcher::kShortcutSlotCount, 18);
   EXPECT_STREQ(launcher::kBlankMarker, "\x20");
 }
 

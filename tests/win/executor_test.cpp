@@ -1,110 +1,54 @@
-// The executor performing plans through a recording input sink and host.
+// The executor's system side (its rules are tested natively): synthesised
+// input reaches other programs' low-level hooks, and window commands reach the
+// real foreground window, whose class and state are read.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "actions/executor_win.h"
+#include "tests/support/input_observer.h"
+#include "tests/support/wine_support.h"
 
 namespace {
 
-class RecordingInput : public actions::InputSink {
- public:
-  void MouseEvent(DWORD flags, DWORD dx, DWORD dy, DWORD data) override {
-    events.push_back("mouse " + std::to_string(flags) + " " + std::to_string(dx) + "," + std::to_string(dy) + " " +
-                     std::to_string(data));
-  }
-  void KeyEvent(BYTE vk, DWORD flags) override {
-    events.push_back("key " + std::to_string(vk) + " " + std::to_string(flags));
-  }
-  POINT CursorPos() override { return POINT{123, 456}; }
-  std::vector<std::string> events;
-};
+using namespace testsupport;
 
-class RecordingHost : public actions::ActionHost {
- public:
-  void Shell(actions::ShellAction action) override { events.push_back("shell " + std::to_string(static_cast<int>(action))); }
-  void OpenLauncher() override { events.push_back("launcher"); }
-  std::vector<std::string> events;
-};
+struct NoHost : actions::ActionHost { void Shell(actions::ShellAction) override {} void OpenLauncher() override {} };
 
-class Executor : public testing::Test {
- protected:
-  void Event(int eventCode, actions::Notification n) { executor.OnButtonEvent(eventCode, n, buttons, macros); }
-  void Click(int eventCode) {
-    Event(eventCode, actions::Notification::Press);
-    Event(eventCode, actions::Notification::Release);
-  }
+TEST(SystemExecutor, InputReachesTheHooksAndCommandsReachTheForegroundWindow) {
+  actions::SystemInput input;
+  actions::SystemForeground windows;
+  NoHost host;
+  actions::Executor executor{input, windows, host};
+  auto click = [&](int code) {
+    const actions::ButtonTable buttons{0, 1, 2, 3, code, 5};
+    executor.OnButtonEvent(14, actions::Notification::Press, buttons, actions::MacroTable{});
+    executor.OnButtonEvent(14, actions::Notification::Release, buttons, actions::MacroTable{});
+    PumpFor(300);
+  };
+  InputObserver observer;
+  click(9);  // Kopieren
+  click(4);  // Weiter
+  EXPECT_TRUE(PumpUntil([&] { return observer.InjectedCount() >= 6; }, 3000));
+  EXPECT_EQ(observer.InjectedText(), "kd11:11 kd43:11 ku11:91 ku43:91 xd2 xu2");
 
-  RecordingInput input;
-  RecordingHost host;
-  actions::Executor executor{input, host};
-  actions::ButtonTable buttons{0, 1, 2, 3, 4, 5};
-  actions::MacroTable macros{};
-};
-
-using Strings = std::vector<std::string>;
-
-TEST_F(Executor, HeldMouseButtonsActAtTheCursorClicksAtZero) {
-  buttons[2] = 0;  // right button performs a left click
-  Click(16);
-  Click(12);  // fourth button: Zurück
-  EXPECT_EQ(input.events, (Strings{"mouse 2 123,456 0", "mouse 4 123,456 0", "mouse 128 0,0 1", "mouse 256 0,0 1"}));
-  EXPECT_TRUE(host.events.empty());
-}
-
-TEST_F(Executor, KeysCarryTheExtendedFlagAndShortcutsReleaseTheModifierFirst) {
-  buttons[4] = 25;  // Alt+Tab
-  Event(14, actions::Notification::Press);
-  EXPECT_TRUE(input.events.empty());
-  Event(14, actions::Notification::Release);
-  EXPECT_EQ(input.events, (Strings{"key 18 1", "key 9 1", "key 18 3", "key 9 3"}));
-}
-
-TEST_F(Executor, ResolutionCodesAreNoButtonEvents) {
-  buttons = {47, 47, 47, 47, 47, 47};
-  for (int code : {36, 40, 44, 48}) {
-    Event(code, actions::Notification::Press);
-    Event(code, actions::Notification::Release);
-  }
-  EXPECT_TRUE(host.events.empty());
-  EXPECT_TRUE(input.events.empty());
-}
-
-TEST_F(Executor, ShellActionsAndTheLauncherGoToTheHost) {
-  buttons[3] = 27;  // Ausführen...
-  buttons[5] = 47;  // Hot-Button-Menü, sixth slot
-  Click(12);
-  Click(13);
-  EXPECT_EQ(host.events, (Strings{"shell " + std::to_string(static_cast<int>(actions::ShellAction::FileRun)), "launcher",
-                                  "launcher"}));
-}
-
-TEST_F(Executor, ReleaseHeldLiftsWhatHeldFunctionsLeftDownAndOnlyThat) {
-  buttons[1] = 29;  // Shift on the wheel button
-  buttons[2] = 2;   // right click
-  Event(8, actions::Notification::Press);
-  Event(16, actions::Notification::Press);
-  Event(16, actions::Notification::Release);
-  input.events.clear();
-  executor.ReleaseHeld();
-  EXPECT_EQ(input.events, (Strings{"key 16 3"}));
-  input.events.clear();
-  executor.ReleaseHeld();
-  EXPECT_TRUE(input.events.empty());
-}
-
-TEST_F(Executor, TableIsReadAtEachPressAndTheReleaseFollowsItsPress) {
-  buttons[4] = 9;
-  Click(14);
-  buttons[4] = -1;
-  Click(14);
-  EXPECT_EQ(input.events.size(), 4u);
-  buttons[4] = 10;  // Strg
-  Event(14, actions::Notification::Press);
-  buttons[4] = 9;
-  Event(14, actions::Notification::Release);
-  EXPECT_EQ(input.events.back(), "key 17 3") << "the release lets go of what its press held";
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = ::DefWindowProcA;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.lpszClassName = "ZyfoTarget";
+  ::RegisterClassA(&wc);
+  HWND target = ::CreateWindowExA(0, "ZyfoTarget", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300, nullptr,
+                                  nullptr, wc.hInstance, nullptr);
+  ::SetForegroundWindow(target);
+  PumpUntil([target] { return ::GetForegroundWindow() == target; }, 2000);
+  const std::optional<actions::WindowFacts> facts = windows.Foreground();
+  ASSERT_TRUE(facts.has_value());
+  EXPECT_EQ(facts->handle, reinterpret_cast<std::uintptr_t>(target));
+  EXPECT_EQ(facts->windowClass, "ZyfoTarget");
+  EXPECT_FALSE(facts->minimised);
+  click(22);  // Maximieren
+  EXPECT_TRUE(::IsZoomed(target));
+  click(23);  // Minimieren
+  EXPECT_TRUE(::IsIconic(target));
+  ::DestroyWindow(target);
 }
 
 }  // namespace

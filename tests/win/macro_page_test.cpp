@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "framework/Wnd.h"
+#include "framework/wnd_win.h"
 #include "makerlibs/include/maker_contract.h"
 #include "res/resource.h"
 #include "settings/registry_store_win.h"

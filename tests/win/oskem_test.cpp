@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "bridge/maker_libs.h"
+#include "bridge/maker_libs_win.h"
 #include "makerlibs/include/maker_contract.h"
 #include "tests/support/wine_support.h"
 

@@ -1,7 +1,7 @@
-#include "framework/Dialog.h"
+#include "framework/dialog_win.h"
 
-#include "framework/WinApp.h"
-#include "framework/WinThread.h"
+#include "framework/win_app_win.h"
+#include "framework/win_thread_win.h"
 
 namespace fw {
 

@@ -1,6 +1,6 @@
-#include "framework/PropSheet.h"
+#include "framework/prop_sheet_win.h"
 
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
 
 namespace fw {
 namespace {

@@ -1,24 +1,12 @@
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
 
-#include "framework/Wnd.h"
+#include "framework/wnd_win.h"
 
 namespace fw {
-namespace {
-WinApp* g_app = nullptr;
-}
 
 HINSTANCE ResourceInstance() { return ::GetModuleHandleA(nullptr); }
 
-WinApp::WinApp() {
-  g_app = this;
-  m_hInstance = ::GetModuleHandleA(nullptr);
-}
-
-WinApp::~WinApp() {
-  if (g_app == this) g_app = nullptr;
-}
-
-WinApp* WinApp::Current() { return g_app; }
+WinApp::WinApp(UINT titleStringId) : m_titleStringId(titleStringId) { m_hInstance = ::GetModuleHandleA(nullptr); }
 
 int WinApp::Main(HINSTANCE instance) {
   m_hInstance = instance;
@@ -29,7 +17,7 @@ int WinApp::Main(HINSTANCE instance) {
 }
 
 void WinApp::LoadAppTitle() {
-  if (!::LoadStringA(ResourceInstance(), AFX_IDS_APP_TITLE, m_szAppName, sizeof m_szAppName)) m_szAppName[0] = 0;
+  if (!::LoadStringA(ResourceInstance(), m_titleStringId, m_szAppName, sizeof m_szAppName)) m_szAppName[0] = 0;
 }
 
 void WinApp::OnAppExit() {

@@ -10,7 +10,7 @@
 
 #include <atomic>
 
-#include "makerlibs/include/maker_api.h"
+#include "makerlibs/include/maker_api_win.h"
 
 namespace {
 std::atomic<HWND> g_target{nullptr};

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/PropertyPage.h"
+#include "framework/property_page_win.h"
 
 namespace fw {
 

@@ -1,6 +1,7 @@
-#include "framework/FrameWnd.h"
+#include "framework/frame_wnd_win.h"
 
-#include "framework/WinApp.h"
+#include "framework/win_app_win.h"
+#include "framework/win_thread_win.h"
 
 namespace fw {
 namespace {
@@ -28,9 +29,11 @@ BOOL FrameWnd::Create(const char* title, DWORD style, const RECT& rect, HWND par
 }
 
 void FrameWnd::PostNcDestroy() {
-  WinApp* app = WinApp::Current();
-  if (app && app->m_pMainWnd == this) {
-    app->m_pMainWnd = nullptr;
+  // The window is destroyed on its own thread: when it was that thread's main
+  // window, the thread's loop ends with it.
+  WinThread* thread = WinThread::Current();
+  if (thread && thread->m_pMainWnd == this) {
+    thread->m_pMainWnd = nullptr;
     ::PostQuitMessage(0);
   }
   delete this;

@@ -1,7 +1,7 @@
-#include "framework/PropertyPage.h"
+#include "framework/property_page_win.h"
 
-#include "framework/PropSheet.h"
-#include "framework/WinApp.h"
+#include "framework/prop_sheet_win.h"
+#include "framework/win_app_win.h"
 
 namespace fw {
 

@@ -1,4 +1,4 @@
-#include "makerlibs/common/hook_thread.h"
+#include "makerlibs/common/hook_thread_win.h"
 
 namespace makerlibs {
 

@@ -2,7 +2,7 @@
 // its window: the window exists only while a sheet shows the page.
 #pragma once
 
-#include "framework/Dialog.h"
+#include "framework/dialog_win.h"
 
 #include <commctrl.h>
 

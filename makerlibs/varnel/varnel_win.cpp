@@ -6,9 +6,9 @@
 
 #include <atomic>
 
-#include "makerlibs/common/hook_thread.h"
+#include "makerlibs/common/hook_thread_win.h"
 #include "makerlibs/hook_policy.h"
-#include "makerlibs/include/maker_api.h"
+#include "makerlibs/include/maker_api_win.h"
 #include "makerlibs/include/maker_contract.h"
 
 namespace {
@@ -30,8 +30,8 @@ SRWLOCK g_tableLock = SRWLOCK_INIT;
 policy::Table g_table = [] {
   // Until the program hands over its table, every button has its own function
   // (what the program assumes when nothing is stored).
-  const int identity[makerlibs::kSlotCount] = {0, 1, 2, 3, 4, 5};
-  return policy::MakeTable(identity, makerlibs::kSlotCount);
+  const int identity[makerlibs::kButtonSlotCount] = {0, 1, 2, 3, 4, 5};
+  return policy::MakeTable(identity, makerlibs::kButtonSlotCount);
 }();
 
 // Touched only by the hook thread (the hook procedure runs on it).
@@ -114,9 +114,9 @@ void PointerHookSetTarget(HWND target) { g_target.store(target); }
 void PointerHookSetButtonTable(const volatile int* table, int count) {
   // Copied, never kept: the program may change or free its array at any time.
   // Each entry is read through the volatile pointer once, outside the lock.
-  int entries[makerlibs::kSlotCount];
+  int entries[makerlibs::kButtonSlotCount];
   if (!table || count < 0) count = 0;
-  if (count > makerlibs::kSlotCount) count = makerlibs::kSlotCount;
+  if (count > makerlibs::kButtonSlotCount) count = makerlibs::kButtonSlotCount;
   for (int i = 0; i < count; ++i) entries[i] = table[i];
   policy::Table copy = policy::MakeTable(entries, count);
   AcquireSRWLockExclusive(&g_tableLock);

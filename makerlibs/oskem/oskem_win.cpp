@@ -5,8 +5,8 @@
 
 #include <atomic>
 
-#include "makerlibs/common/hook_thread.h"
-#include "makerlibs/include/maker_api.h"
+#include "makerlibs/common/hook_thread_win.h"
+#include "makerlibs/include/maker_api_win.h"
 #include "makerlibs/include/maker_contract.h"
 #include "makerlibs/key_policy.h"
 

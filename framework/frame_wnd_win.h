@@ -1,7 +1,7 @@
 // A top-level window of a plain class registered by the program itself.
 #pragma once
 
-#include "framework/Wnd.h"
+#include "framework/wnd_win.h"
 
 namespace fw {
 

@@ -1,4 +1,4 @@
-#include "framework/Wnd.h"
+#include "framework/wnd_win.h"
 
 #include <unordered_map>
 

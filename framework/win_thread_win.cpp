@@ -1,6 +1,6 @@
-#include "framework/WinThread.h"
+#include "framework/win_thread_win.h"
 
-#include "framework/Wnd.h"
+#include "framework/wnd_win.h"
 
 namespace fw {
 namespace {

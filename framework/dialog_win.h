@@ -2,7 +2,7 @@
 // modal (DoModal, with our own message loop so that PreTranslateMessage works).
 #pragma once
 
-#include "framework/Wnd.h"
+#include "framework/wnd_win.h"
 
 namespace fw {
 
