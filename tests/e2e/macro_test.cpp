@@ -90,15 +90,14 @@ TEST_F(MacroPage, KeysTypedIntoTheSheetAreRecordedExactlyAndMoveNothingKeysElsew
   EXPECT_EQ(driver.Text(IDC_MACRO1_TEXT), " A  Down ");
 
   ClickPage();
-  Xdotool("key space Tab Return");
+  Xdotool("key space Tab Return Escape");  // a sixth key is not recorded, but kept from the sheet all the same
   EXPECT_TRUE(PumpUntil([&] { return driver.Text(IDC_MACRO1_TEXT) == " A  Down  Space  Tab  Enter "; }, 3000))
       << driver.Text(IDC_MACRO1_TEXT);
   // The sheet kept still: Down chose no other macro, Space and Tab moved
-  // nothing, Enter did not press OK.
+  // nothing, Enter did not press OK, Esc did not cancel.
   EXPECT_TRUE(::IsWindow(driver.Sheet()));
   EXPECT_EQ(driver.CurrentTab(), kMacroTab);
   EXPECT_TRUE(Checked(IDC_MACRO1));
-  EXPECT_FALSE(Checked(IDC_MACRO2));
   EXPECT_EQ(FocusOf(driver.Sheet()), focus);
   EXPECT_EQ(StoredMacro(), "- - - - - - - - - - ") << "nothing is stored before APP";
 
