@@ -24,13 +24,9 @@ CMainFrame::CMainFrame(fw::WinApp& app, settings::SettingsModel& settings)
       m_pageLauncher(settings),
       m_pageButtons(settings) {}
 
-CMainFrame::~CMainFrame() {
-  if (m_menuTray) ::DestroyMenu(m_menuTray);
-}
-
 int CMainFrame::OnCreate(CREATESTRUCTA*) {
   if (Default() == -1) return -1;
-  m_menuTray = ::LoadMenuA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDR_TRAY_MENU));
+  m_menuTray.reset(::LoadMenuA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDR_TRAY_MENU)));
   m_settings.Load();
   // The device takes 5..20; anything else (nothing stored yet, or a value an
   // outside tool wrote) is not sent, and stays stored as it is.
@@ -143,7 +139,7 @@ void CMainFrame::OnTrayNotify(LPARAM mouseMessage) {
 void CMainFrame::ShowTrayMenu() {
   POINT cursor{};
   ::GetCursorPos(&cursor);
-  HMENU popup = m_menuTray ? ::GetSubMenu(m_menuTray, 0) : nullptr;
+  HMENU popup = m_menuTray ? ::GetSubMenu(m_menuTray.get(), 0) : nullptr;
   if (!popup) return;
   // Without the foreground the menu would not close on a click elsewhere.
   ::SetForegroundWindow(m_hWnd);

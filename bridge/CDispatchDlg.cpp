@@ -35,21 +35,17 @@ BOOL CDispatchDlg::OnInitDialog() {
   ApplySkin(fw::ResourceInstance());
   ::CoInitialize(nullptr);
   ::InitCommonControls();
-  void* shell = nullptr;
-  HRESULT hr = ::CoCreateInstance(CLSID_Shell, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                                  IID_IShellDispatch, &shell);
-  m_pShellDispatch = SUCCEEDED(hr) ? static_cast<IShellDispatch*>(shell) : nullptr;
-  return m_pShellDispatch != nullptr;
+  if (FAILED(::CoCreateInstance(CLSID_Shell, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IShellDispatch,
+                                m_pShellDispatch.PutVoid())))
+    m_pShellDispatch.Reset();
+  return static_cast<bool>(m_pShellDispatch);
 }
 
 void CDispatchDlg::OnDestroy() {
   // A picture still showing when the program ends must not stay on the screen.
   m_indicator.Hide();
   Default();
-  if (m_pShellDispatch) {
-    m_pShellDispatch->Release();
-    m_pShellDispatch = nullptr;
-  }
+  m_pShellDispatch.Reset();
   ::CoUninitialize();
 }
 
@@ -110,7 +106,7 @@ void CDispatchDlg::OnResolutionReport(int level) {
   ::SetTimer(m_hWnd, actions::kIndicatorTimerId, actions::kIndicatorShowMs, nullptr);
 }
 
-void CDispatchDlg::Shell(actions::ShellAction action) { actions::PerformShellAction(action, m_pShellDispatch); }
+void CDispatchDlg::Shell(actions::ShellAction action) { actions::PerformShellAction(action, m_pShellDispatch.Get()); }
 
 // The popup runs modally here: its loop keeps dispatching this thread's
 // messages, so every other button keeps its function meanwhile.

@@ -11,6 +11,7 @@
 #include "actions/executor_win.h"
 #include "actions/resolution_indicator_win.h"
 #include "framework/dialog_win.h"
+#include "framework/handles_win.h"
 #include "settings/settings_model.h"
 
 namespace bridge {
@@ -31,7 +32,7 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   void ReleaseHeld(bool workerStopped) { m_executor.ReleaseHeld(workerStopped); }
 
   // The shell's automation object; null until initialisation, or when it could not be created.
-  IShellDispatch* m_pShellDispatch = nullptr;
+  fw::ComPtr<IShellDispatch> m_pShellDispatch;
 
  protected:
   BOOL OnInitDialog() override;

@@ -57,8 +57,3 @@ int KeyHookStop(void) { return g_hook.Stop(kStopTimeoutMs) ? 1 : 0; }
 void KeyHookSetTarget(HWND target) { g_target.store(target); }
 
 }  // extern "C"
-
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) {
-  // The hook thread holds a reference to this library while it runs.
-  return TRUE;
-}

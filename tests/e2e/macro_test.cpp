@@ -36,7 +36,8 @@ LRESULT CALLBACK CountTyped(int code, WPARAM wp, LPARAM lp) {
 
 // The window that has the keyboard in the program's user-interface thread.
 HWND FocusOf(HWND sheet) {
-  GUITHREADINFO info{sizeof info};
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
   ::GetGUIThreadInfo(::GetWindowThreadProcessId(sheet, nullptr), &info);
   return info.hwndFocus;
 }
