@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "framework/handles_win.h"
 #include "framework/property_page_win.h"
 #include "settings/settings_model.h"
 #include "sheet/macro_capture.h"
@@ -19,7 +20,6 @@ class Kestrin_Macro : public fw::PropertyPage {
   // setKeyTarget names the window the keyboard hook reports to (the hook
   // library's KeyHookSetTarget; a recorder in tests).
   Kestrin_Macro(settings::SettingsModel& settings, std::function<void(HWND)> setKeyTarget);
-  ~Kestrin_Macro() override;
 
   BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -43,7 +43,12 @@ class Kestrin_Macro : public fw::PropertyPage {
   // The thread's keyboard hook that keeps every key from the sheet while a
   // macro is recorded, so that Tab, Enter, Esc and the arrows are recorded
   // instead of moving the focus, pressing OK or cancelling the sheet.
-  HHOOK m_keysKept = nullptr;
+  struct HookTraits {
+    using Handle = HHOOK;
+    static Handle None() { return nullptr; }
+    static void Close(Handle hook) { ::UnhookWindowsHookEx(hook); }
+  };
+  fw::Unique<HookTraits> m_keysKept;
 };
 
 }  // namespace sheet
