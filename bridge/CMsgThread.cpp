@@ -44,9 +44,9 @@ void CMsgThread::DestroyDispatchWindow() {
   if (!m_hThread || !m_dispatchDlg.RequestShutdown()) return;
   // The worker may be stuck in a slow action (a shell call, another
   // program's hook that does not answer): then what it holds is let go from here.
-  if (::WaitForSingleObject(m_hThread, kShutdownWaitMs) == WAIT_TIMEOUT) {
+  if (::WaitForSingleObject(m_hThread.get(), kShutdownWaitMs) == WAIT_TIMEOUT) {
     // Stopped first, so that it cannot press anything after the release.
-    ::SuspendThread(m_hThread);
+    ::SuspendThread(m_hThread.get());
     m_dispatchDlg.ReleaseHeld(/*workerStopped=*/true);
   }
 }

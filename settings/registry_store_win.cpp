@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "framework/handles_win.h"
+#include "framework/wide_text_win.h"
 #include "settings/schema.h"
 
 namespace settings {
@@ -62,28 +63,38 @@ bool RegistryStore::WriteRegDword(const std::string& section, const std::string&
   return SetDword(OpenKey(SectionPath(section), KEY_ALL_ACCESS).get(), name, value);
 }
 
+// Shortcut texts are UTF-8 in the program and go through the registry's wide
+// calls, so that a path outside the code page survives; the value stays a
+// REG_SZ, and a text that fits the code page reads back through the ANSI calls
+// of outside programs byte for byte as the ANSI writer stored it.
 std::string RegistryStore::ReadRegString(const std::string& section, const std::string& name) {
   const fw::UniqueRegKey key = OpenKey(SectionPath(section), KEY_ALL_ACCESS);
   if (!key) return std::string();
   // Room for the longest text the writer stores plus its terminator, and one
   // more zero so that data stored without a terminator still ends. A longer
   // text does not fit and reads as empty.
-  char buffer[kShortcutMaxChars + 2] = {};
-  DWORD size = kShortcutMaxChars + 1;
+  wchar_t buffer[kShortcutMaxChars + 2] = {};
+  DWORD size = (kShortcutMaxChars + 1) * sizeof(wchar_t);
   DWORD type = 0;
-  if (::RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
+  if (::RegQueryValueExW(key.get(), fw::Wide(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
           ERROR_SUCCESS ||
       (type != REG_SZ && type != REG_EXPAND_SZ))
     return std::string();
-  return std::string(buffer);
+  return fw::Utf8(buffer);
 }
 
 bool RegistryStore::WriteRegString(const std::string& section, const std::string& name, const std::string& text) {
-  const std::string stored = ClampShortcutText(text);
+  std::wstring stored = fw::Wide(text);
+  if (stored.size() > kShortcutMaxChars) {
+    // Cut at the writer's limit, but never between the halves of a character.
+    std::size_t keep = kShortcutMaxChars;
+    if (stored[keep - 1] >= 0xD800 && stored[keep - 1] <= 0xDBFF) --keep;
+    stored.resize(keep);
+  }
   const fw::UniqueRegKey key = OpenKey(SectionPath(section), KEY_WRITE);
   if (!key) return false;
-  return ::RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(stored.c_str()),
-                          static_cast<DWORD>(stored.size() + 1)) == ERROR_SUCCESS;
+  return ::RegSetValueExW(key.get(), fw::Wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(stored.c_str()),
+                          static_cast<DWORD>((stored.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 }  // namespace settings

@@ -80,13 +80,8 @@ bool ProcessEnded(DWORD pid) {
 
 // Starts a command line without waiting, from `folder`; the process id, or 0.
 DWORD StartProcess(const std::string& commandLine, const std::string& folder) {
-  std::vector<char> line(commandLine.begin(), commandLine.end());
-  line.push_back(0);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process))
-    return 0;
+  if (!StartCommand(commandLine, folder, &process)) return 0;
   ::CloseHandle(process.hThread);
   ::CloseHandle(process.hProcess);
   return process.dwProcessId;
