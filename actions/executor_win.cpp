@@ -4,6 +4,10 @@
 #include <shldisp.h>
 #include <shlobj.h>
 
+#include <type_traits>
+
+#include "framework/handles_win.h"
+
 namespace actions {
 
 void SystemInput::MouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy, std::uint32_t data) {
@@ -42,11 +46,8 @@ void OpenDrivesFolder() {
   info.nShow = SW_SHOWNORMAL;
   info.lpIDList = drives;
   ::ShellExecuteExA(&info);
-  IMalloc* allocator = nullptr;
-  if (SUCCEEDED(::SHGetMalloc(&allocator)) && allocator) {
-    allocator->Free(drives);
-    allocator->Release();
-  }
+  fw::ComPtr<IMalloc> allocator;
+  if (SUCCEEDED(::SHGetMalloc(allocator.Put())) && allocator) allocator->Free(drives);
 }
 
 void ToggleDesktop(IShellDispatch* shell) {
@@ -56,11 +57,8 @@ void ToggleDesktop(IShellDispatch* shell) {
                                                 SW_SHOWNORMAL)) > 32)
     return;
   if (!shell) return;
-  IShellDispatch4* shell4 = nullptr;
-  if (SUCCEEDED(shell->QueryInterface(IID_IShellDispatch4, reinterpret_cast<void**>(&shell4))) && shell4) {
-    shell4->ToggleDesktop();
-    shell4->Release();
-  }
+  fw::ComPtr<IShellDispatch4> shell4;
+  if (SUCCEEDED(shell->QueryInterface(IID_IShellDispatch4, shell4.PutVoid())) && shell4) shell4->ToggleDesktop();
 }
 
 }  // namespace

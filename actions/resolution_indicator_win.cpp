@@ -3,54 +3,23 @@
 namespace actions {
 namespace {
 
-// The whole screen's device context, for painting.
-class ScreenDc {
- public:
-  ScreenDc() : m_dc(::GetDC(nullptr)) {}
-  ~ScreenDc() {
-    if (m_dc) ::ReleaseDC(nullptr, m_dc);
-  }
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  HDC get() const { return m_dc; }
-
- private:
-  HDC m_dc;
-};
-
-// A device context of the display, for its size and for reading its pixels.
-class DisplayDc {
- public:
-  DisplayDc() : m_dc(::CreateDCA("DISPLAY", nullptr, nullptr, nullptr)) {}
-  ~DisplayDc() {
-    if (m_dc) ::DeleteDC(m_dc);
-  }
-  DisplayDc(const DisplayDc&) = delete;
-  DisplayDc& operator=(const DisplayDc&) = delete;
-  HDC get() const { return m_dc; }
-
- private:
-  HDC m_dc;
-};
-
 // A memory device context with one bitmap selected; the bitmap is deselected
 // before the context goes, so that the caller can delete it.
 class MemoryDc {
  public:
   MemoryDc(HDC compatible, HBITMAP bitmap) : m_dc(::CreateCompatibleDC(compatible)) {
-    if (m_dc) m_previous = ::SelectObject(m_dc, bitmap);
+    if (m_dc) m_previous = ::SelectObject(m_dc.get(), bitmap);
   }
+  // Runs before m_dc deletes the context.
   ~MemoryDc() {
-    if (!m_dc) return;
-    if (m_previous) ::SelectObject(m_dc, m_previous);
-    ::DeleteDC(m_dc);
+    if (m_dc && m_previous) ::SelectObject(m_dc.get(), m_previous);
   }
   MemoryDc(const MemoryDc&) = delete;
   MemoryDc& operator=(const MemoryDc&) = delete;
-  HDC get() const { return m_dc; }
+  HDC get() const { return m_dc.get(); }
 
  private:
-  HDC m_dc;
+  fw::UniqueDc m_dc;
   HGDIOBJ m_previous = nullptr;
 };
 
@@ -67,11 +36,12 @@ void ResolutionIndicator::Show(int bitmapId) {
   const ScreenRect block = IndicatorBlock(WorkAreaRight());
   SaveBlock(block);
 
-  Bitmap picture(::LoadBitmapA(m_pictures, MAKEINTRESOURCEA(bitmapId)));
+  const fw::UniqueBitmap picture(::LoadBitmapA(m_pictures, MAKEINTRESOURCEA(bitmapId)));
   if (!picture) return;
   BITMAP size{};
   ::GetObjectA(picture.get(), sizeof size, &size);
-  ScreenDc screen;
+  // The whole screen's device context, for painting.
+  const fw::UniqueScreenDc screen(::GetDC(nullptr));
   MemoryDc memory(screen.get(), picture.get());
   ::BitBlt(screen.get(), block.left, block.top, size.bmWidth, size.bmHeight, memory.get(), 0, 0, SRCCOPY);
 }
@@ -88,12 +58,13 @@ void ResolutionIndicator::Hide() {
 }
 
 void ResolutionIndicator::SaveBlock(const ScreenRect& block) {
-  DisplayDc display;
-  if (!display.get()) return;
+  // A device context of the display, for its size and for reading its pixels.
+  const fw::UniqueDc display(::CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
+  if (!display) return;
   const ScreenRect clipped =
       ClipToScreen(block, ::GetDeviceCaps(display.get(), HORZRES), ::GetDeviceCaps(display.get(), VERTRES));
   if (clipped.Empty()) return;
-  Bitmap saved(::CreateCompatibleBitmap(display.get(), clipped.Width(), clipped.Height()));
+  fw::UniqueBitmap saved(::CreateCompatibleBitmap(display.get(), clipped.Width(), clipped.Height()));
   if (!saved) return;
   {
     MemoryDc memory(display.get(), saved.get());
@@ -109,7 +80,7 @@ void ResolutionIndicator::PutBack() {
   {
     // Where the pixels were taken, even if the work area moved since: anywhere
     // else they would smear a copy of the old corner over the screen.
-    ScreenDc screen;
+    const fw::UniqueScreenDc screen(::GetDC(nullptr));
     MemoryDc memory(screen.get(), m_saved.get());
     ::BitBlt(screen.get(), m_savedRect.left, m_savedRect.top, m_savedRect.Width(), m_savedRect.Height(), memory.get(),
              0, 0, SRCCOPY);

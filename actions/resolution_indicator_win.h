@@ -6,10 +6,8 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
-
 #include "actions/indicator_geometry.h"
+#include "framework/handles_win.h"
 
 namespace actions {
 
@@ -28,11 +26,6 @@ class ResolutionIndicator {
   void Hide();
 
  private:
-  struct BitmapDeleter {
-    void operator()(HBITMAP bitmap) const { ::DeleteObject(bitmap); }
-  };
-  using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
-
   void SaveBlock(const ScreenRect& block);
   // Paints the saved pixels back where they were taken and drops them.
   void PutBack();
@@ -40,7 +33,7 @@ class ResolutionIndicator {
   HINSTANCE m_pictures;
   // The screen pixels under the picture; none while no picture shows, or when
   // the block lies off the screen.
-  Bitmap m_saved;
+  fw::UniqueBitmap m_saved;
   ScreenRect m_savedRect;
 };
 

@@ -22,7 +22,7 @@ BOOL CDriverApp::InitInstance() {
   bridge::ApplySkin(m_hInstance);
 
   // One instance per logon: a second start ends here without a word.
-  m_hMutex = ::CreateMutexA(nullptr, TRUE, res::kMutexName);
+  m_mutex.reset(::CreateMutexA(nullptr, TRUE, res::kMutexName));
   if (::GetLastError() == ERROR_ALREADY_EXISTS) return FALSE;
 
   // The settings first, then at once the worker thread, which hands the hook

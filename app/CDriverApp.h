@@ -4,6 +4,7 @@
 
 #include "bridge/CMsgThread.h"
 #include "bridge/maker_libs_win.h"
+#include "framework/handles_win.h"
 #include "framework/win_app_win.h"
 #include "launcher/CHotButtonDlg.h"
 #include "settings/registry_store_win.h"
@@ -34,7 +35,8 @@ class CDriverApp : public fw::WinApp {
   // The popup's page turning carries on from one opening to the next.
   launcher::WheelPager m_popupPager;
   bridge::CMsgThread m_msgThread{m_settings, [this] { launcher::OpenHotButton(m_store, m_popupPager); }};
-  HANDLE m_hMutex = nullptr;
+  // Held until the application object goes, at the end of WinMain.
+  fw::UniqueHandle m_mutex;
   bool m_startFailed = false;
 };
 

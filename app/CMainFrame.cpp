@@ -24,13 +24,9 @@ CMainFrame::CMainFrame(fw::WinApp& app, settings::SettingsModel& settings)
       m_pageLauncher(settings),
       m_pageButtons(settings) {}
 
-CMainFrame::~CMainFrame() {
-  if (m_menuTray) ::DestroyMenu(m_menuTray);
-}
-
 int CMainFrame::OnCreate(CREATESTRUCTA*) {
   if (Default() == -1) return -1;
-  m_menuTray = ::LoadMenuA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDR_TRAY_MENU));
+  m_menuTray.reset(::LoadMenuA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDR_TRAY_MENU)));
   // The device takes 5..20; anything else (nothing stored yet, or a value an
   // outside tool wrote) is not sent, and stays stored as it is.
   if (m_settings.SpeedsInDeviceRange()) bridge::WriteDeviceSpeed(m_settings.Speed(0), m_settings.Speed(1));
@@ -40,10 +36,11 @@ int CMainFrame::OnCreate(CREATESTRUCTA*) {
 }
 
 void CMainFrame::NormaliseSystemSettings() {
+  // A wheel that scrolls nothing is a broken setting, not a choice. The
+  // acceleration stays as the user set it, even outside the pointer page's
+  // four levels (Windows' own default, 6, 10, 1, is none of them): that page
+  // shows no level for such a triple and leaves it alone.
   if (sheet::WheelLinesNeedReset(m_system.WheelScrollLines())) m_system.SetWheelScrollLines(sheet::kDefaultWheelLines);
-  sheet::AccelerationTriple mouse{};
-  if (m_system.MouseAcceleration(&mouse) && sheet::AccelerationLevelOf(mouse) == 0)
-    m_system.SetMouseAcceleration(sheet::kAccelerationOff);
 }
 
 void CMainFrame::AddTrayIcon() {
@@ -141,7 +138,7 @@ void CMainFrame::OnTrayNotify(LPARAM mouseMessage) {
 void CMainFrame::ShowTrayMenu() {
   POINT cursor{};
   ::GetCursorPos(&cursor);
-  HMENU popup = m_menuTray ? ::GetSubMenu(m_menuTray, 0) : nullptr;
+  HMENU popup = m_menuTray ? ::GetSubMenu(m_menuTray.get(), 0) : nullptr;
   if (!popup) return;
   // Without the foreground the menu would not close on a click elsewhere.
   ::SetForegroundWindow(m_hWnd);

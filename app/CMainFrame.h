@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/frame_wnd_win.h"
+#include "framework/handles_win.h"
 #include "framework/win_app_win.h"
 #include "launcher/Kestrin_ScrMenuSetting.h"
 #include "sheet/Kestrin_About.h"
@@ -21,7 +22,6 @@ class CMainFrame : public fw::FrameWnd {
  public:
   // app: whose exit the frame's exit command starts.
   CMainFrame(fw::WinApp& app, settings::SettingsModel& settings);
-  ~CMainFrame() override;
 
   // Opens the configuration sheet, or brings an open one to the front.
   void OpenConfigSheet();
@@ -50,7 +50,7 @@ class CMainFrame : public fw::FrameWnd {
   const UINT m_msgTaskbarCreated;
   // Stateless; the wheel and pointer pages and the start-up normalisation share it.
   sheet::PlatformSystemParameters m_system;
-  HMENU m_menuTray = nullptr;
+  fw::UniqueMenu m_menuTray;
   // Page objects in construction order; they outlive each opening of the sheet.
   sheet::Kestrin_About m_pageAbout;
   sheet::Kestrin_Setmousexy m_pageMouseXY;

@@ -44,10 +44,9 @@ void CDispatchDlg::ConnectShell() {
   m_shellConnected = true;
   m_comStarted = SUCCEEDED(::CoInitialize(nullptr));
   ::InitCommonControls();
-  void* shell = nullptr;
-  HRESULT hr = ::CoCreateInstance(CLSID_Shell, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                                  IID_IShellDispatch, &shell);
-  m_pShellDispatch = SUCCEEDED(hr) ? static_cast<IShellDispatch*>(shell) : nullptr;
+  if (FAILED(::CoCreateInstance(CLSID_Shell, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IShellDispatch,
+                                m_pShellDispatch.PutVoid())))
+    m_pShellDispatch.Reset();
 }
 
 void CDispatchDlg::OnDestroy() {
@@ -55,10 +54,7 @@ void CDispatchDlg::OnDestroy() {
   m_indicator.Hide();
   m_hookWatch.Detach();
   Default();
-  if (m_pShellDispatch) {
-    m_pShellDispatch->Release();
-    m_pShellDispatch = nullptr;
-  }
+  m_pShellDispatch.Reset();
   if (m_comStarted) ::CoUninitialize();
   m_comStarted = false;
 }
@@ -140,7 +136,7 @@ void CDispatchDlg::OnResolutionReport(int level) {
   ::SetTimer(m_hWnd, actions::kIndicatorTimerId, actions::kIndicatorShowMs, nullptr);
 }
 
-void CDispatchDlg::Shell(actions::ShellAction action) { actions::PerformShellAction(action, m_pShellDispatch); }
+void CDispatchDlg::Shell(actions::ShellAction action) { actions::PerformShellAction(action, m_pShellDispatch.Get()); }
 
 // The popup runs modally here: its loop keeps dispatching this thread's
 // messages, so every other button keeps its function meanwhile.

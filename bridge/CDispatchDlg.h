@@ -12,6 +12,7 @@
 #include "actions/resolution_indicator_win.h"
 #include "bridge/hook_watch_win.h"
 #include "framework/dialog_win.h"
+#include "framework/handles_win.h"
 #include "settings/settings_model.h"
 
 namespace bridge {
@@ -38,7 +39,7 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   void StopHooks() { m_hookWatch.StopHooks(); }
 
   // The shell's automation object; null until initialisation, or when it could not be created.
-  IShellDispatch* m_pShellDispatch = nullptr;
+  fw::ComPtr<IShellDispatch> m_pShellDispatch;
 
  protected:
   BOOL OnInitDialog() override;

@@ -48,7 +48,7 @@ void CMsgThread::DestroyDispatchWindow() {
   // holding the executor's lock, it would hang the release and the exit. It
   // presses nothing new meanwhile, since exit has begun; the release waits for
   // its lock a bounded time only.
-  if (::WaitForSingleObject(m_hThread, kShutdownWaitMs) == WAIT_TIMEOUT) m_dispatchDlg.ReleaseHeld();
+  if (::WaitForSingleObject(m_hThread.get(), kShutdownWaitMs) == WAIT_TIMEOUT) m_dispatchDlg.ReleaseHeld();
 }
 
 }  // namespace bridge

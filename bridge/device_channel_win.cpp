@@ -1,19 +1,12 @@
 #include "bridge/device_channel_win.h"
 
 #include "bridge/device_channel.h"
-
-#include <windows.h>
+#include "framework/handles_win.h"
 
 namespace bridge {
 namespace {
 
-HANDLE OpenDevice() {
-  return ::CreateFileA(kDevicePath, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
 void WriteSpeedValue(HANDLE device, int value) {
-  if (device == INVALID_HANDLE_VALUE) return;
   SpeedWrite bytes = EncodeSpeed(value);
   DWORD written = 0;
   ::WriteFile(device, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -22,11 +15,11 @@ void WriteSpeedValue(HANDLE device, int value) {
 }  // namespace
 
 void WriteDeviceSpeed(int x, int y) {
-  HANDLE handle = OpenDevice();
-  if (handle == INVALID_HANDLE_VALUE) return;
-  WriteSpeedValue(handle, x);
-  WriteSpeedValue(handle, y);
-  ::CloseHandle(handle);
+  const fw::UniqueFile device(::CreateFileA(kDevicePath, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!device) return;
+  WriteSpeedValue(device.get(), x);
+  WriteSpeedValue(device.get(), y);
 }
 
 }  // namespace bridge

@@ -4,10 +4,14 @@
 #include "makerlibs/include/maker_api_win.h"
 
 namespace bridge {
+
+fw::UniqueModule LoadProgramLibrary(const char* fileName) { return fw::UniqueModule(fw::LoadOwnLibrary(fileName)); }
+
 namespace {
 
 // One library's entry points, resolved once. Each pointer may stay null.
 struct Varnel {
+  fw::UniqueModule module;
   PointerHookStartFn start = nullptr;
   PointerHookStopFn stop = nullptr;
   PointerHookSetTargetFn setTarget = nullptr;
@@ -16,12 +20,14 @@ struct Varnel {
   PointerHookLastEventTimeFn lastEventTime = nullptr;
 };
 struct Oskem {
+  fw::UniqueModule module;
   KeyHookStartFn start = nullptr;
   KeyHookStopFn stop = nullptr;
   KeyHookSetTargetFn setTarget = nullptr;
   KeyHookLastEventTimeFn lastEventTime = nullptr;
 };
 struct Fenwix {
+  fw::UniqueModule module;
   DeviceLinkOpenFn open = nullptr;
   DeviceLinkCloseFn close = nullptr;
 };
@@ -31,12 +37,14 @@ void Resolve(HMODULE module, const char* name, Fn& fn) {
   fn = module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name))) : nullptr;
 }
 
-// The libraries stay loaded until the process ends; function-local statics
-// make the first use from either thread safe.
+// Function-local statics make the first use from either thread safe; the
+// libraries are let go when the process ends (a hook thread that still runs
+// keeps its own library loaded).
 const Varnel& VarnelLib() {
   static const Varnel lib = [] {
     Varnel v;
-    HMODULE m = fw::LoadOwnLibrary("Varnel.dll");
+    v.module = LoadProgramLibrary("Varnel.dll");
+    HMODULE m = v.module.get();
     Resolve(m, "PointerHookStart", v.start);
     Resolve(m, "PointerHookStop", v.stop);
     Resolve(m, "PointerHookSetTarget", v.setTarget);
@@ -51,7 +59,8 @@ const Varnel& VarnelLib() {
 const Oskem& OskemLib() {
   static const Oskem lib = [] {
     Oskem o;
-    HMODULE m = fw::LoadOwnLibrary("Oskem.dll");
+    o.module = LoadProgramLibrary("Oskem.dll");
+    HMODULE m = o.module.get();
     Resolve(m, "KeyHookStart", o.start);
     Resolve(m, "KeyHookStop", o.stop);
     Resolve(m, "KeyHookSetTarget", o.setTarget);
@@ -64,7 +73,8 @@ const Oskem& OskemLib() {
 const Fenwix& FenwixLib() {
   static const Fenwix lib = [] {
     Fenwix f;
-    HMODULE m = fw::LoadOwnLibrary("Fenwix.dll");
+    f.module = LoadProgramLibrary("Fenwix.dll");
+    HMODULE m = f.module.get();
     Resolve(m, "DeviceLinkOpen", f.open);
     Resolve(m, "DeviceLinkClose", f.close);
     return f;

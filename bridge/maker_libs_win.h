@@ -1,15 +1,20 @@
 // The program's side of the mouse maker's libraries (Varnel.dll, Oskem.dll,
-// Fenwix.dll). They are loaded at first use from the program's folder, and
-// only from there; a library that is missing or lacks an export turns its
-// calls into no-ops, so the tray and the configuration sheet keep working
-// without it.
+// Fenwix.dll). Each is loaded at its first use, by its full path in the
+// program's folder, and stays loaded until the process ends; a library that
+// is missing or lacks an export turns its calls into no-ops, so the tray and
+// the configuration sheet keep working without it.
 #pragma once
 
 #include <windows.h>
 
+#include "framework/handles_win.h"
 #include "settings/settings_model.h"
 
 namespace bridge {
+
+// Loads `fileName` from the folder of the program's own file, never through
+// the search path; empty when it is not there or does not load.
+fw::UniqueModule LoadProgramLibrary(const char* fileName);
 
 // Nonzero when the mouse hook is installed.
 int PointerHookStart();

@@ -1,23 +1,25 @@
 #include "bridge/skin_win.h"
 
-#include "framework/libraries_win.h"
+#include "bridge/maker_libs_win.h"
+
+#include "makerlibs/include/maker_api_win.h"
 
 namespace bridge {
 namespace {
-typedef BOOL(WINAPI* InitFn)(HINSTANCE, const char*, const char*, const char*);
-typedef BOOL(WINAPI* LoadFromResourceFn)(HINSTANCE, const char*, const char*);
-typedef BOOL(WINAPI* ApplyToDialogsFn)(const char*);
+template <typename Fn>
+Fn ExportByOrdinal(HMODULE library, WORD ordinal) {
+  return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(library, MAKEINTRESOURCEA(ordinal))));
+}
 }  // namespace
 
 void ApplySkin(HINSTANCE instance) {
   // Loaded once per process and kept: each thread makes its own three calls.
-  static HMODULE library = fw::LoadOwnLibrary("SkinMagic.dll");
+  static const fw::UniqueModule skin = LoadProgramLibrary("SkinMagic.dll");
+  HMODULE library = skin.get();
   if (!library) return;
-  auto init = reinterpret_cast<InitFn>(reinterpret_cast<void*>(::GetProcAddress(library, MAKEINTRESOURCEA(1))));
-  auto load =
-      reinterpret_cast<LoadFromResourceFn>(reinterpret_cast<void*>(::GetProcAddress(library, MAKEINTRESOURCEA(4))));
-  auto apply =
-      reinterpret_cast<ApplyToDialogsFn>(reinterpret_cast<void*>(::GetProcAddress(library, MAKEINTRESOURCEA(8))));
+  const auto init = ExportByOrdinal<SkinInitFn>(library, kSkinInitOrdinal);
+  const auto load = ExportByOrdinal<SkinLoadFromResourceFn>(library, kSkinLoadFromResourceOrdinal);
+  const auto apply = ExportByOrdinal<SkinApplyToDialogsFn>(library, kSkinApplyToDialogsOrdinal);
   if (init) init(instance, nullptr, nullptr, nullptr);
   if (load) load(instance, "SKIN1", "Skin");
   if (apply) apply("Dialog");

@@ -37,8 +37,10 @@ class ComboBox : public Control {
 
 class SliderCtrl : public Control {
  public:
-  void SetRange(int low, int high, BOOL redraw) const { Send(TBM_SETRANGE, redraw, MAKELPARAM(low, high)); }
-  void SetPos(int pos, BOOL redraw = TRUE) const { Send(TBM_SETPOS, redraw, pos); }
+  void SetRange(int low, int high, BOOL redraw) const {
+    Send(TBM_SETRANGE, static_cast<WPARAM>(redraw), MAKELPARAM(low, high));
+  }
+  void SetPos(int pos, BOOL redraw = TRUE) const { Send(TBM_SETPOS, static_cast<WPARAM>(redraw), pos); }
   int GetPos() const { return static_cast<int>(Send(TBM_GETPOS)); }
 };
 

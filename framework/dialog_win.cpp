@@ -7,7 +7,7 @@ namespace fw {
 
 BOOL Dialog::Create(HWND parent) {
   m_modal = false;
-  HWND hwnd = ::CreateDialogParamA(ResourceInstance(), MAKEINTRESOURCEA(m_templateId), parent, DlgProc,
+  HWND hwnd = ::CreateDialogParamA(ResourceInstance(), MAKEINTRESOURCEA(m_templateId), parent, Procedure<Binding::Dialog>,
                                    reinterpret_cast<LPARAM>(this));
   return hwnd != nullptr;
 }
@@ -22,7 +22,7 @@ INT_PTR Dialog::DoModal(HWND parent) {
   m_modal = true;
   m_ended = false;
   m_result = IDCANCEL;
-  HWND hwnd = ::CreateDialogParamA(ResourceInstance(), MAKEINTRESOURCEA(m_templateId), owner, DlgProc,
+  HWND hwnd = ::CreateDialogParamA(ResourceInstance(), MAKEINTRESOURCEA(m_templateId), owner, Procedure<Binding::Dialog>,
                                    reinterpret_cast<LPARAM>(this));
   if (!hwnd) return -1;
   if (reenable) ::EnableWindow(owner, FALSE);
@@ -69,11 +69,13 @@ BOOL Dialog::OnCommand(WORD id, WORD, HWND) {
 
 LRESULT Dialog::DefaultProc(UINT, WPARAM, LPARAM) { return 0; }
 
-INT_PTR Dialog::HandleDialogMessage(Dialog* dialog, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_INITDIALOG) return dialog->OnInitDialog();
+LRESULT Dialog::ProcessMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_INITDIALOG) return OnInitDialog();
   bool defaulted = false;
-  HWND hwnd = dialog->m_hWnd;
-  LRESULT result = dialog->Dispatch(msg, wp, lp, &defaulted);
+  HWND hwnd = m_hWnd;
+  // May destroy the window, and with a self-deleting dialog this object: only
+  // the handle is used afterwards.
+  LRESULT result = Dispatch(msg, wp, lp, &defaulted);
   if (defaulted) return FALSE;
   // The dialog manager reads a handled message's result from DWLP_MSGRESULT.
   // Written only when it changes: under Wine each write is a round trip to the
@@ -82,17 +84,6 @@ INT_PTR Dialog::HandleDialogMessage(Dialog* dialog, UINT msg, WPARAM wp, LPARAM 
   if (::IsWindow(hwnd) && ::GetWindowLongPtrA(hwnd, DWLP_MSGRESULT) != result)
     ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
   return TRUE;
-}
-
-INT_PTR CALLBACK Dialog::DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  Wnd* wnd = FromHandle(hwnd);
-  if (!wnd && msg == WM_INITDIALOG) {
-    auto* self = reinterpret_cast<Dialog*>(lp);
-    self->Attach(hwnd);
-    wnd = self;
-  }
-  if (!wnd) return FALSE;
-  return HandleDialogMessage(static_cast<Dialog*>(wnd), msg, wp, lp);
 }
 
 }  // namespace fw

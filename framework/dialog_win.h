@@ -28,15 +28,13 @@ class Dialog : public Wnd {
   // Dialogs leave unhandled messages to the dialog manager.
   LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
-  // Used by the dialog procedure of dialogs and property pages alike.
-  static INT_PTR HandleDialogMessage(Dialog* dialog, UINT msg, WPARAM wp, LPARAM lp);
-  void AttachDialog(HWND hwnd) { Attach(hwnd); }
+  // A dialog procedure's answer: TRUE for a handled message, its result in
+  // DWLP_MSGRESULT; FALSE leaves the message to the dialog manager.
+  LRESULT ProcessMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
   UINT m_templateId;
 
  private:
-  static INT_PTR CALLBACK DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-
   bool m_modal = false;
   bool m_ended = false;
   INT_PTR m_result = 0;

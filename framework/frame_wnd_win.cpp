@@ -15,7 +15,7 @@ BOOL FrameWnd::Create(const char* title, DWORD style, const RECT& rect, HWND par
   WNDCLASSA wc{};
   if (!::GetClassInfoA(instance, kFrameClass, &wc)) {
     wc = WNDCLASSA{};
-    wc.lpfnWndProc = WndProc;
+    wc.lpfnWndProc = Procedure<Binding::Frame>;
     wc.hInstance = instance;
     wc.lpszClassName = kFrameClass;
     if (!::RegisterClassA(&wc)) return FALSE;
@@ -37,17 +37,6 @@ void FrameWnd::PostNcDestroy() {
     ::PostQuitMessage(0);
   }
   delete this;
-}
-
-LRESULT CALLBACK FrameWnd::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  Wnd* wnd = FromHandle(hwnd);
-  if (!wnd && msg == WM_NCCREATE) {
-    auto* self = static_cast<FrameWnd*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    self->Attach(hwnd);
-    wnd = self;
-  }
-  if (!wnd) return ::DefWindowProcA(hwnd, msg, wp, lp);
-  return static_cast<FrameWnd*>(wnd)->Dispatch(msg, wp, lp, nullptr);
 }
 
 }  // namespace fw

@@ -17,9 +17,6 @@ class FrameWnd : public Wnd {
   // A frame lives on the heap and deletes itself with its window; the
   // application's main frame also ends the main message loop.
   void PostNcDestroy() override;
-
- private:
-  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };
 
 }  // namespace fw

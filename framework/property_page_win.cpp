@@ -11,7 +11,7 @@ PROPSHEETPAGEA PropertyPage::SheetPage() {
   page.dwFlags = PSP_DEFAULT;
   page.hInstance = ResourceInstance();
   page.pszTemplate = MAKEINTRESOURCEA(m_templateId);
-  page.pfnDlgProc = PageProc;
+  page.pfnDlgProc = Procedure<Binding::Page>;
   page.lParam = reinterpret_cast<LPARAM>(this);
   return page;
 }
@@ -36,6 +36,9 @@ BOOL PropertyPage::PreTranslateMessage(MSG*) { return FALSE; }
 BOOL PropertyPage::OnCommand(WORD, WORD, HWND) { return FALSE; }
 
 LRESULT PropertyPage::OnNotify(NMHDR* header) {
+  // The sheet's notifications (PSN_*) come from the sheet or the page itself;
+  // a control may use the same codes for notifications of its own.
+  if (header->hwndFrom != m_hWnd && header->hwndFrom != ::GetParent(m_hWnd)) return OnControlNotify(header);
   switch (header->code) {
     case PSN_APPLY: {
       const BOOL accepted = OnApply();
@@ -62,17 +65,6 @@ void PropertyPage::WakeSheetLoop() {
   // an automation tool): they are handled inside the modal loop's wait, which
   // then looks whether the sheet ended only when something is posted.
   if (HWND sheet = ::GetParent(m_hWnd)) ::PostMessageA(sheet, WM_NULL, 0, 0);
-}
-
-INT_PTR CALLBACK PropertyPage::PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  Wnd* wnd = FromHandle(hwnd);
-  if (!wnd && msg == WM_INITDIALOG) {
-    auto* self = reinterpret_cast<PropertyPage*>(reinterpret_cast<PROPSHEETPAGEA*>(lp)->lParam);
-    self->AttachDialog(hwnd);
-    wnd = self;
-  }
-  if (!wnd) return FALSE;
-  return HandleDialogMessage(static_cast<PropertyPage*>(wnd), msg, wp, lp);
 }
 
 }  // namespace fw

@@ -33,14 +33,12 @@ class PropertyPage : public Dialog {
  protected:
   BOOL OnCommand(WORD id, WORD code, HWND control) override;
   LRESULT OnNotify(NMHDR* header) override;
-  // Notifications of the page's own controls.
+  // Notifications of the page's own controls (and of anything else that is
+  // neither the page nor its sheet).
   virtual LRESULT OnControlNotify(NMHDR* header);
 
  private:
   void WakeSheetLoop();
-
- private:
-  static INT_PTR CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   friend class PropSheet;
   PropSheet* m_sheet = nullptr;  // while a sheet holds the page

@@ -7,13 +7,11 @@ namespace {
 thread_local WinThread* t_current = nullptr;
 }
 
-WinThread::~WinThread() {
-  if (m_hThread) ::CloseHandle(m_hThread);
-}
+WinThread::~WinThread() = default;
 
 BOOL WinThread::CreateThread(DWORD flags, UINT stackSize, LPSECURITY_ATTRIBUTES security) {
-  m_hThread = ::CreateThread(security, stackSize, ThreadProc, this, flags, &m_nThreadID);
-  return m_hThread != nullptr;
+  m_hThread.reset(::CreateThread(security, stackSize, ThreadProc, this, flags, &m_nThreadID));
+  return m_hThread ? TRUE : FALSE;
 }
 
 WinThread* WinThread::Current() { return t_current; }

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "framework/handles_win.h"
+
 namespace fw {
 
 class Wnd;
@@ -29,7 +31,7 @@ class WinThread {
 
   // Owner of modal dialogs run on this thread without a parent.
   Wnd* m_pMainWnd = nullptr;
-  HANDLE m_hThread = nullptr;
+  UniqueHandle m_hThread;
   DWORD m_nThreadID = 0;
 
  protected:

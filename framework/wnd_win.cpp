@@ -1,5 +1,7 @@
 #include "framework/wnd_win.h"
 
+#include <commctrl.h>
+
 #include <unordered_map>
 
 namespace fw {
@@ -76,6 +78,37 @@ LRESULT Wnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp, bool* defaulted) {
   }
   return result;
 }
+
+template <Wnd::Binding binding>
+std::conditional_t<binding == Wnd::Binding::Frame, LRESULT, INT_PTR> CALLBACK Wnd::Procedure(HWND hwnd, UINT msg,
+                                                                                             WPARAM wp, LPARAM lp) {
+  constexpr UINT kBindingMessage = binding == Binding::Frame ? WM_NCCREATE : WM_INITDIALOG;
+  Wnd* wnd = FromHandle(hwnd);
+  if (!wnd && msg == kBindingMessage) {
+    if constexpr (binding == Binding::Frame)
+      wnd = static_cast<Wnd*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    else if constexpr (binding == Binding::Dialog)
+      wnd = reinterpret_cast<Wnd*>(lp);
+    else
+      wnd = reinterpret_cast<Wnd*>(reinterpret_cast<PROPSHEETPAGEA*>(lp)->lParam);
+    if (wnd) wnd->Attach(hwnd);
+  }
+  // Messages before the binding one (WM_GETMINMAXINFO, WM_SETFONT) get the
+  // default processing: a window's own, a dialog's from the dialog manager.
+  if (!wnd) {
+    if constexpr (binding == Binding::Frame)
+      return ::DefWindowProcA(hwnd, msg, wp, lp);
+    else
+      return FALSE;
+  }
+  return wnd->ProcessMessage(msg, wp, lp);
+}
+
+template LRESULT CALLBACK Wnd::Procedure<Wnd::Binding::Frame>(HWND, UINT, WPARAM, LPARAM);
+template INT_PTR CALLBACK Wnd::Procedure<Wnd::Binding::Dialog>(HWND, UINT, WPARAM, LPARAM);
+template INT_PTR CALLBACK Wnd::Procedure<Wnd::Binding::Page>(HWND, UINT, WPARAM, LPARAM);
+
+LRESULT Wnd::ProcessMessage(UINT msg, WPARAM wp, LPARAM lp) { return Dispatch(msg, wp, lp, nullptr); }
 
 LRESULT Wnd::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) { return ::DefWindowProcA(m_hWnd, msg, wp, lp); }
 

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <type_traits>
+
 namespace fw {
 
 class Wnd {
@@ -63,14 +65,29 @@ class Wnd {
   // Runs after the window is gone (WM_NCDESTROY); frames delete themselves here.
   virtual void PostNcDestroy();
 
-  // Binds the object to a new window; used by the window and dialog procedures.
-  void Attach(HWND hwnd);
+  // Where a new window's first message carries its object.
+  enum class Binding {
+    Frame,   // WM_NCCREATE, CREATESTRUCT::lpCreateParams
+    Dialog,  // WM_INITDIALOG, lParam
+    Page,    // WM_INITDIALOG, PROPSHEETPAGE::lParam
+  };
+  // The one window procedure of our windows, frames, dialogs and property
+  // pages alike: it binds the object on the window's first message and hands
+  // every message to the object's ProcessMessage.
+  template <Binding binding>
+  static std::conditional_t<binding == Binding::Frame, LRESULT, INT_PTR> CALLBACK Procedure(HWND hwnd, UINT msg,
+                                                                                          WPARAM wp, LPARAM lp);
+
+  // What the window procedure returns for a message: a window's result; a
+  // dialog answers differently (Dialog).
+  virtual LRESULT ProcessMessage(UINT msg, WPARAM wp, LPARAM lp);
   // Runs one message through WindowProc with its own default-processing record.
   LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp, bool* defaulted);
 
   HWND m_hWnd = nullptr;
 
  private:
+  void Attach(HWND hwnd);
   void Detach();
 
   struct Current {

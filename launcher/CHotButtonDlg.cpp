@@ -1,5 +1,11 @@
 #include "launcher/CHotButtonDlg.h"
 
+#include <commctrl.h>
+
+#include <utility>
+
+#include "framework/wide_text_win.h"
+#include "framework/win_app_win.h"
 #include "launcher/launcher_icons_win.h"
 #include "launcher/shortcut_launch_win.h"
 #include "res/identity.h"
@@ -29,11 +35,31 @@ BOOL CHotButtonDlg::OnInitDialog() {
     std::string& text = m_texts[static_cast<std::size_t>(slot - 1)];
     text = m_storage.ReadRegString(settings::kSectionShortcut, settings::ShortcutValueName(slot));
     fw::OwnedIcon& icon = m_icons[slot - 1];
-    LoadIconChoice(PopupIconFor(slot, text), icon);
+    LoadIconChoice(PopupIconFor(slot, text, SystemSurroundings()), icon);
     ::SendDlgItemMessageA(m_hWnd, ControlOfSlot(slot), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
   }
+  AddTooltips();
   ShowPage(1);
   return TRUE;
+}
+
+void CHotButtonDlg::AddTooltips() {
+  // Owned by the popup, so it goes with it; the tool texts are copied in.
+  HWND tips = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
+                                0, 0, m_hWnd, nullptr, fw::ResourceInstance(), nullptr);
+  if (!tips) return;
+  for (int slot = 1; slot <= kShortcutSlotCount; ++slot) {
+    const std::string& text = m_texts[static_cast<std::size_t>(slot - 1)];
+    if (text.empty() || text == kBlankMarker) continue;
+    std::wstring tip = fw::Wide(text);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = m_hWnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(ControlOfSlot(slot)));
+    tool.lpszText = &tip[0];
+    ::SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
 }
 
 void CHotButtonDlg::ShowPage(int page) {
@@ -45,8 +71,10 @@ void CHotButtonDlg::ShowPage(int page) {
 }
 
 BOOL CHotButtonDlg::PreTranslateMessage(MSG* msg) {
-  // Any notch, either direction, turns the page; the message goes on as usual.
-  if (msg->message == WM_MOUSEWHEEL && m_hWnd) ShowPage(m_pager.Next());
+  // Each whole notch, either direction, turns the page; the message goes on as usual.
+  if (msg->message == WM_MOUSEWHEEL && m_hWnd) {
+    for (int n = m_notches.Add(GET_WHEEL_DELTA_WPARAM(msg->wParam)); n > 0; --n) ShowPage(m_pager.Next());
+  }
   return fw::Dialog::PreTranslateMessage(msg);
 }
 
@@ -60,7 +88,9 @@ BOOL CHotButtonDlg::OnCommand(WORD id, WORD code, HWND control) {
 }
 
 void CHotButtonDlg::LaunchShortcut(int page, int index) {
-  LaunchSlot(page, index, m_texts);
+  // Started once the popup is gone (PostNcDestroy): under Wine the shell's
+  // work would otherwise compete with the popup's own closing.
+  m_launch = DecideLaunch(page, index, m_texts, SystemSurroundings());
   OnOK();
 }
 
@@ -97,6 +127,7 @@ void CHotButtonDlg::SaveMenuPos() {
 }
 
 void CHotButtonDlg::PostNcDestroy() {
+  StartLaunch(std::exchange(m_launch, Launch{}));
   // The controls that showed them are gone: the icons taken from files go too.
   for (fw::OwnedIcon& icon : m_icons) icon.Reset();
 }
@@ -106,8 +137,6 @@ void OpenHotButton(settings::SettingsStorage& storage, WheelPager& pager) {
   if (::FindWindowA(nullptr, res::kPopupTitle)) return;
   CHotButtonDlg popup(storage, pager);
   popup.DoModal(nullptr);
-  // Let the program just started take the foreground.
-  ::SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, SPIF_SENDCHANGE);
 }
 
 }  // namespace launcher

@@ -1,12 +1,14 @@
 // The "Hot Button" popup: a small always-on-top window with a 3 x 3 grid of
-// program icons on two pages, the predefined one and the user's; the wheel
-// turns the page, a click starts the program and closes the popup. It opens
+// program icons on two pages, the predefined one and the user's, each icon
+// with its slot's text as a tooltip; each notch of the wheel turns the page,
+// a click starts the program (without waiting for it) and closes the popup. It opens
 // where it was last closed and never leaves the work area. Runs modally on
 // the worker thread, so button functions keep working while it is open.
 #pragma once
 
 #include "framework/dialog_win.h"
 #include "framework/owned_icon_win.h"
+#include "launcher/launch_rule.h"
 #include "launcher/popup_rules.h"
 #include "launcher/shortcut_table.h"
 #include "settings/storage.h"
@@ -34,15 +36,18 @@ class CHotButtonDlg : public fw::Dialog {
 
  private:
   void SaveMenuPos();
+  void AddTooltips();
 
   settings::SettingsStorage& m_storage;
   WheelPager& m_pager;
+  WheelNotches m_notches;
   fw::OwnedIcon m_icons[kShortcutSlotCount];
+  Launch m_launch;  // what the click chose, started when the window is gone
   Table m_texts;
 };
 
 // Opens the popup unless one is open (its title is its single-instance key),
-// runs it to its end, and lets the program the user started come forward.
+// and runs it to its end.
 // pager: the program's, so that the page turning carries on across openings.
 void OpenHotButton(settings::SettingsStorage& storage, WheelPager& pager);
 

@@ -4,8 +4,10 @@
 #include <commdlg.h>
 
 #include "framework/libraries_win.h"
+#include "framework/wide_text_win.h"
 #include "framework/win_app_win.h"
 #include "launcher/launcher_icons_win.h"
+#include "launcher/shortcut_launch_win.h"
 #include "res/resource.h"
 
 namespace launcher {
@@ -64,10 +66,12 @@ void Kestrin_ScrMenuSetting::FillList() {
 }
 
 void Kestrin_ScrMenuSetting::SetPathText(int row, const std::string& text) {
-  LVITEMA item{};
+  // The table holds UTF-8: a path outside the code page shows as it is.
+  std::wstring wide = fw::Wide(text);
+  LVITEMW item{};
   item.iSubItem = 1;
-  item.pszText = const_cast<char*>(text.c_str());
-  ::SendMessageA(m_list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  item.pszText = &wide[0];
+  ::SendMessageW(m_list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 void Kestrin_ScrMenuSetting::Preview(const IconChoice& choice) {
@@ -82,26 +86,26 @@ LRESULT Kestrin_ScrMenuSetting::OnControlNotify(NMHDR* header) {
   if (header->idFrom == IDC_SHORTCUT_LIST) {
     // The row follows the list's selection, however it moved (mouse or keyboard).
     if (header->code == NM_CLICK) {
-      OnSelectionChanged();
+      OnSelectionChanged(true);
       return 0;
     }
     if (header->code == LVN_ITEMCHANGED) {
       const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
       if ((change->uChanged & LVIF_STATE) && ((change->uOldState ^ change->uNewState) & LVIS_SELECTED))
-        OnSelectionChanged();
+        OnSelectionChanged(false);
       return 0;
     }
   }
   return fw::PropertyPage::OnControlNotify(header);
 }
 
-void Kestrin_ScrMenuSetting::OnSelectionChanged() {
+void Kestrin_ScrMenuSetting::OnSelectionChanged(bool always) {
   const int row = m_list ? static_cast<int>(::SendMessageA(m_list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
                                                            MAKELPARAM(LVNI_SELECTED, 0)))
                          : -1;
-  if (row == m_curRow) return;
+  if (row == m_curRow && !always) return;
   m_curRow = row;
-  Preview(row >= 0 ? PreviewIconFor(m_table[static_cast<std::size_t>(row)]) : IconChoice{IconChoice::Kind::None, 0, {}});
+  Preview(row >= 0 ? PreviewIconFor(m_table[static_cast<std::size_t>(row)], SystemSurroundings()) : IconChoice{});
 }
 
 BOOL Kestrin_ScrMenuSetting::OnCommand(WORD id, WORD code, HWND) {
@@ -125,23 +129,25 @@ bool Kestrin_ScrMenuSetting::HaveRow() {
 void Kestrin_ScrMenuSetting::OnAssign() {
   if (!HaveRow()) return;
   const int row = m_curRow;
-  char path[MAX_PATH] = "*.exe";
-  OPENFILENAMEA dialog{};
+  // Wide, so that a path outside the code page (Japanese, Greek) can be chosen.
+  wchar_t path[MAX_PATH] = L"*.exe";
+  OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = m_hWnd;
-  dialog.lpstrFilter = "Exe Files(*.exe)\0*.exe\0";
+  dialog.lpstrFilter = L"Exe Files(*.exe)\0*.exe\0";
   dialog.lpstrFile = path;
-  dialog.nMaxFile = sizeof path;
-  dialog.lpstrDefExt = "exe";
+  dialog.nMaxFile = MAX_PATH;
+  dialog.lpstrDefExt = L"exe";
   dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
   // The dialog's library is loaded when first needed: with it come the
   // printing libraries it imports, which a resident program need not carry.
-  static const auto open = reinterpret_cast<decltype(&::GetOpenFileNameA)>(
-      reinterpret_cast<void*>(::GetProcAddress(fw::LoadSystemLibrary("comdlg32.dll"), "GetOpenFileNameA")));
+  static const auto open = reinterpret_cast<decltype(&::GetOpenFileNameW)>(
+      reinterpret_cast<void*>(::GetProcAddress(fw::LoadSystemLibrary("comdlg32.dll"), "GetOpenFileNameW")));
   if (!open || !open(&dialog)) return;
-  m_table[static_cast<std::size_t>(row)] = path;
-  SetPathText(row, path);
-  Preview(IconChoice{IconChoice::Kind::FromFile, 0, path});
+  const std::string chosen = fw::Utf8(path);
+  m_table[static_cast<std::size_t>(row)] = chosen;
+  SetPathText(row, chosen);
+  Preview(PreviewIconFor(chosen, SystemSurroundings()));
   SetModified(TRUE);
 }
 
@@ -156,7 +162,7 @@ void Kestrin_ScrMenuSetting::OnDefault() {
   m_table = DefaultTable();
   FillList();
   // The rebuilt list has no selection, so neither has the page.
-  OnSelectionChanged();
+  OnSelectionChanged(false);
   SetModified(TRUE);
 }
 

@@ -5,7 +5,7 @@
 
 #include "framework/owned_icon_win.h"
 #include "framework/property_page_win.h"
-#include "launcher/shortcut_table.h"
+#include "launcher/launch_rule.h"
 #include "settings/settings_model.h"
 
 namespace launcher {
@@ -24,7 +24,9 @@ class Kestrin_ScrMenuSetting : public fw::PropertyPage {
 
  private:
   void FillList();
-  void OnSelectionChanged();
+  // Follows the list's selection; `always` also refreshes the preview of an
+  // unchanged row (a click after "Löschen" shows what the row holds now).
+  void OnSelectionChanged(bool always);
   void OnAssign();
   void OnClear();
   void OnDefault();

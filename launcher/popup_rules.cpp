@@ -12,6 +12,16 @@ Point ClampToWorkArea(int x, int y, int cx, int cy, const Rect& workArea) {
   return {static_cast<int>(px), static_cast<int>(py)};
 }
 
+int WheelNotches::Add(int delta) {
+  constexpr int kNotch = 120;  // WHEEL_DELTA
+  if ((delta > 0 && m_pending < 0) || (delta < 0 && m_pending > 0)) m_pending = 0;
+  // Wide arithmetic: a posted message may carry any delta.
+  const long long pending = static_cast<long long>(m_pending) + delta;
+  const long long notches = pending / kNotch;
+  m_pending = static_cast<int>(pending % kNotch);
+  return static_cast<int>(notches < 0 ? -notches : notches);
+}
+
 int WheelPager::Next() {
   const int page = m_page;
   ++m_page;

@@ -1,5 +1,5 @@
 // The Hot Button popup's rules that need no window: where it may stand, and
-// which of its two pages the next wheel message shows. Portable.
+// which of its two pages the next notch of the wheel shows. Portable.
 #pragma once
 
 namespace launcher {
@@ -17,7 +17,19 @@ struct Point {
 // its bottom edge.
 Point ClampToWorkArea(int x, int y, int cx, int cy, const Rect& workArea);
 
-// The page shown by the next wheel message, kept for the whole run of the
+// Wheels that send many small steps per notch (touchpads, free-spinning
+// wheels) must not turn a page per message: whole notches of 120 are counted,
+// in either direction; turning the other way starts the count afresh.
+class WheelNotches {
+ public:
+  // How many whole notches this message completes.
+  int Add(int delta);
+
+ private:
+  int m_pending = 0;
+};
+
+// The page turned to by the next whole notch, kept for the whole run of the
 // program (not reset when a popup opens): 0 the user page, 1 the predefined
 // page, alternating from 0.
 class WheelPager {

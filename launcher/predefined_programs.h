@@ -7,7 +7,10 @@
 // The pairing of names and programs is the one users' stored settings were
 // made with, slots 6 and 7 included, so it must not be "corrected". The listed
 // program is always tried first; the stand-ins only serve where it is gone
-// from the system (the old mixer, mail and browser programs).
+// from the system (the old mixer, mail and browser programs). "MyDocument"
+// has no program of its own: the listed USERINIT.exe exists on every Windows
+// and re-runs the logon there, so the slot opens the Documents folder it
+// always meant.
 #pragma once
 
 #include "res/resource.h"
@@ -18,7 +21,7 @@
   X("Control Panel", IDI_CONTROL_PANEL, "control.exe", None, "")               \
   X("Magnifier", IDI_MAGNIFIER, "magnify.exe", None, "")                       \
   X("Outlook Express", IDI_MAIL, "msimn.exe", DefaultHandler, "mailto")        \
-  X("MyDocument", IDI_DOCUMENTS, "USERINIT.exe", DocumentsFolder, "")          \
+  X("MyDocument", IDI_DOCUMENTS, "", DocumentsFolder, "")                      \
   X("Internet Explorer", IDI_BROWSER, "wupdmgr.exe", DefaultHandler, "http")   \
   X("Notepad", IDI_NOTEPAD, "notepad.exe", None, "")                           \
   X("Calculator", IDI_CALCULATOR, "calc.exe", None, "")

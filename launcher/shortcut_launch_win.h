@@ -1,16 +1,21 @@
-// Starts a launcher shortcut: the predefined program through the shell, a
-// chosen program file by its whole path, anything else as a command line.
+// Starts launcher shortcuts through the shell, the way Explorer opens what a
+// user double-clicks, on a short-lived thread of its own: the caller (the
+// worker thread, which must keep answering button events) never waits for
+// the program to come up.
 #pragma once
 
-#include "launcher/shortcut_table.h"
+#include "launcher/launch_rule.h"
 
 namespace launcher {
 
-// Starts the shortcut at (page 1..2, index 1..9) of the given texts. Nothing is
-// reported: a slot that names nothing startable simply starts nothing.
-void LaunchSlot(int page, int index, const Table& texts);
+// The machine the program runs on, as the launch rule asks about it.
+const LaunchSurroundings& SystemSurroundings();
 
-// What LaunchSlot does with a decision; exposed for tests.
-void PerformLaunch(const LaunchDecision& decision);
+// Starts what the launch rule decided and returns at once. Nothing is reported:
+// a slot that names nothing startable simply starts nothing.
+void StartLaunch(const Launch& launch);
+
+// Starts the shortcut at (page 1..2, index 1..9) of the given texts.
+void LaunchSlot(int page, int index, const Table& texts);
 
 }  // namespace launcher

@@ -65,37 +65,4 @@ int SlotOf(int page, int index) {
   return (page - 1) * kSlotsPerPage + index;
 }
 
-LaunchDecision DecideLaunch(int page, int index, const Table& texts,
-                            const std::function<bool(const std::string&)>& isExistingFile) {
-  const int slot = SlotOf(page, index);
-  if (slot < 0) return {LaunchDecision::Kind::Nothing, {}};
-  const std::string& text = texts[static_cast<std::size_t>(slot - 1)];
-  // Only the predefined page compares names; on the user's page a text that happens
-  // to read "Calculator" is a command line like any other.
-  if (page == 1 && HoldsOwnPredefinedName(slot, text)) {
-    return {LaunchDecision::Kind::OpenPredefined, PredefinedOf(slot).program, slot};
-  }
-  if (text.empty() || text == kBlankMarker) return {LaunchDecision::Kind::Nothing, {}};
-  // A path with spaces that names an existing file is started whole; run as a
-  // command line it would be split at the first space and could start another
-  // program (e.g. "C:\Program.exe") instead.
-  if (isExistingFile && isExistingFile(text)) return {LaunchDecision::Kind::StartFile, text};
-  return {LaunchDecision::Kind::RunCommandLine, text};
-}
-
-IconChoice PopupIconFor(int slot, const std::string& text) {
-  if (HoldsOwnPredefinedName(slot, text)) {
-    return {IconChoice::Kind::Resource, PredefinedOf(slot).iconId, {}};
-  }
-  if (text == kBlankMarker) return {IconChoice::Kind::Resource, kUnassignedIcon, {}};
-  if (text.empty()) return {IconChoice::Kind::None, 0, {}};
-  return {IconChoice::Kind::FromFile, 0, text};
-}
-
-IconChoice PreviewIconFor(const std::string& text) {
-  if (int icon = PredefinedIconForName(text)) return {IconChoice::Kind::Resource, icon, {}};
-  if (text.empty() || text == kBlankMarker) return {IconChoice::Kind::None, 0, {}};
-  return {IconChoice::Kind::FromFile, 0, text};
-}
-
 }  // namespace launcher

@@ -1,9 +1,8 @@
 // The Hot Button launcher's eighteen program slots: what the stored text of a slot
-// means, what clicking it starts, which icon the popup shows for it, and the labels
-// the user types to pick one. Portable: no Windows headers.
+// means, the nine predefined programs, and the labels the user picks them by.
+// Portable: no Windows headers.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "res/resource.h"
@@ -20,7 +19,7 @@ constexpr const char* kBlankMarker = ZYFO_SHORTCUT_BLANK;
 // Icon resource of an unassigned slot in the popup.
 constexpr int kUnassignedIcon = IDI_UNASSIGNED;
 
-// Index 0 = slot 1. Single-byte (Windows-1252) texts.
+// Index 0 = slot 1. UTF-8 texts; the registry holds them as UTF-16 (REG_SZ).
 using Table = settings::ShortcutTable;
 
 // What stands in for a predefined program that current Windows no longer has.
@@ -37,8 +36,8 @@ struct Fallback {
 struct Predefined {
   const char* name;     // the text stored in the slot
   int iconId;           // icon resource shown in the popup
-  const char* program;  // file opened through the shell
-  Fallback fallback;    // started only when `program` cannot be
+  const char* program;  // file opened through the shell; empty: only the stand-in
+  Fallback fallback;    // started when `program` is empty or cannot be started
 };
 
 // The predefined program of slot 1..9; an empty row for any other slot.
@@ -65,39 +64,5 @@ Table DefaultTable();
 
 // (page - 1) * 9 + index for page 1..2 and index 1..9, else -1.
 int SlotOf(int page, int index);
-
-struct LaunchDecision {
-  enum class Kind {
-    Nothing,
-    OpenPredefined,  // target = program file name, opened with the shell verb "open"; slot = its slot
-    StartFile,       // target = full path of an existing file, started as it is
-    RunCommandLine,  // target = the stored text, run as a command line
-  } kind;
-  std::string target;
-  int slot = 0;
-};
-
-// What a click on entry `index` of launcher page `page` starts. isExistingFile is
-// asked whether the whole stored text names an existing file.
-LaunchDecision DecideLaunch(int page, int index, const Table& texts,
-                            const std::function<bool(const std::string&)>& isExistingFile);
-
-struct IconChoice {
-  enum class Kind {
-    Resource,  // resourceId
-    FromFile,  // the first icon of `file`; none if it has no icon
-    None,
-  } kind;
-  int resourceId;
-  std::string file;
-};
-
-// The icon the popup shows for slot 1..18 holding `text`.
-IconChoice PopupIconFor(int slot, const std::string& text);
-
-// The icon the settings page previews for a row holding `text`: a predefined
-// name's own icon in whichever row, the file's first icon for anything else,
-// none for an empty or blank row.
-IconChoice PreviewIconFor(const std::string& text);
 
 }  // namespace launcher

@@ -2,38 +2,28 @@
 
 #include <windows.h>
 
+#include "framework/handles_win.h"
+#include "framework/wide_text_win.h"
 #include "settings/schema.h"
 
 namespace settings {
 namespace {
 
-// An open registry key, closed when it goes out of scope.
-class RegKey {
- public:
-  // Opens an existing key; never creates one.
-  RegKey(const std::string& path, REGSAM access) {
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, access, &m_key) != ERROR_SUCCESS) m_key = nullptr;
-  }
-  // Opens the key, creating it and every missing key above it.
-  static RegKey Create(const std::string& path) {
-    RegKey key;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
-                          nullptr, &key.m_key, nullptr) != ERROR_SUCCESS)
-      key.m_key = nullptr;
-    return key;
-  }
-  RegKey(RegKey&& other) noexcept : m_key(other.m_key) { other.m_key = nullptr; }
-  ~RegKey() {
-    if (m_key) ::RegCloseKey(m_key);
-  }
-  RegKey(const RegKey&) = delete;
-  RegKey& operator=(const RegKey&) = delete;
-  HKEY get() const { return m_key; }
+// Opens an existing key; never creates one. Empty when it is not there.
+fw::UniqueRegKey OpenKey(const std::string& path, REGSAM access) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, access, &key) != ERROR_SUCCESS) return fw::UniqueRegKey();
+  return fw::UniqueRegKey(key);
+}
 
- private:
-  RegKey() = default;
-  HKEY m_key = nullptr;
-};
+// Opens the key, creating it and every missing key above it.
+fw::UniqueRegKey CreateKey(const std::string& path) {
+  HKEY key = nullptr;
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return fw::UniqueRegKey();
+  return fw::UniqueRegKey(key);
+}
 
 std::optional<std::int32_t> QueryDword(HKEY key, const std::string& name) {
   if (!key) return std::nullopt;
@@ -58,43 +48,53 @@ void RegistryStore::SetProfileRoot(const std::string& registryKey, const std::st
 }
 
 std::optional<std::int32_t> RegistryStore::ReadProfileInt(const std::string& section, const std::string& name) {
-  return QueryDword(RegKey::Create(SectionPath(section)).get(), name);
+  return QueryDword(CreateKey(SectionPath(section)).get(), name);
 }
 
 bool RegistryStore::WriteProfileInt(const std::string& section, const std::string& name, std::int32_t value) {
-  return SetDword(RegKey::Create(SectionPath(section)).get(), name, value);
+  return SetDword(CreateKey(SectionPath(section)).get(), name, value);
 }
 
 std::optional<std::int32_t> RegistryStore::ReadRegDword(const std::string& section, const std::string& name) {
-  return QueryDword(RegKey(SectionPath(section), KEY_ALL_ACCESS).get(), name);
+  return QueryDword(OpenKey(SectionPath(section), KEY_ALL_ACCESS).get(), name);
 }
 
 bool RegistryStore::WriteRegDword(const std::string& section, const std::string& name, std::int32_t value) {
-  return SetDword(RegKey(SectionPath(section), KEY_ALL_ACCESS).get(), name, value);
+  return SetDword(OpenKey(SectionPath(section), KEY_ALL_ACCESS).get(), name, value);
 }
 
+// Shortcut texts are UTF-8 in the program and go through the registry's wide
+// calls, so that a path outside the code page survives; the value stays a
+// REG_SZ, and a text that fits the code page reads back through the ANSI calls
+// of outside programs byte for byte as the ANSI writer stored it.
 std::string RegistryStore::ReadRegString(const std::string& section, const std::string& name) {
-  RegKey key(SectionPath(section), KEY_ALL_ACCESS);
-  if (!key.get()) return std::string();
+  const fw::UniqueRegKey key = OpenKey(SectionPath(section), KEY_ALL_ACCESS);
+  if (!key) return std::string();
   // Room for the longest text the writer stores plus its terminator, and one
   // more zero so that data stored without a terminator still ends. A longer
   // text does not fit and reads as empty.
-  char buffer[kShortcutMaxChars + 2] = {};
-  DWORD size = kShortcutMaxChars + 1;
+  wchar_t buffer[kShortcutMaxChars + 2] = {};
+  DWORD size = (kShortcutMaxChars + 1) * sizeof(wchar_t);
   DWORD type = 0;
-  if (::RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
+  if (::RegQueryValueExW(key.get(), fw::Wide(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
           ERROR_SUCCESS ||
       (type != REG_SZ && type != REG_EXPAND_SZ))
     return std::string();
-  return std::string(buffer);
+  return fw::Utf8(buffer);
 }
 
 bool RegistryStore::WriteRegString(const std::string& section, const std::string& name, const std::string& text) {
-  const std::string stored = ClampShortcutText(text);
-  RegKey key(SectionPath(section), KEY_WRITE);
-  if (!key.get()) return false;
-  return ::RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(stored.c_str()),
-                          static_cast<DWORD>(stored.size() + 1)) == ERROR_SUCCESS;
+  std::wstring stored = fw::Wide(text);
+  if (stored.size() > kShortcutMaxChars) {
+    // Cut at the writer's limit, but never between the halves of a character.
+    std::size_t keep = kShortcutMaxChars;
+    if (stored[keep - 1] >= 0xD800 && stored[keep - 1] <= 0xDBFF) --keep;
+    stored.resize(keep);
+  }
+  const fw::UniqueRegKey key = OpenKey(SectionPath(section), KEY_WRITE);
+  if (!key) return false;
+  return ::RegSetValueExW(key.get(), fw::Wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(stored.c_str()),
+                          static_cast<DWORD>((stored.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 }  // namespace settings

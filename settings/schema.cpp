@@ -8,8 +8,4 @@ std::string MacroValueName(int index) { return "keyCombination" + std::to_string
 
 std::string ShortcutValueName(int slot) { return ZYFO_SHORTCUT_VALUE_PREFIX + std::to_string(slot); }
 
-std::string ClampShortcutText(const std::string& text) {
-  return text.size() > kShortcutMaxChars ? text.substr(0, kShortcutMaxChars) : text;
-}
-
 }  // namespace settings

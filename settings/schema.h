@@ -60,9 +60,7 @@ std::string MacroValueName(int index);
 // "ShortcutKey #1" .. "ShortcutKey #18" for slot 1..18.
 std::string ShortcutValueName(int slot);
 
-// A shortcut text is written from a 256-byte buffer: at most 255 characters.
+// A shortcut text is written from a 256-character buffer: at most 255 characters.
 constexpr std::size_t kShortcutMaxChars = 255;
-// Cuts a text that would not fit the writer's buffer.
-std::string ClampShortcutText(const std::string& text);
 
 }  // namespace settings

@@ -32,6 +32,8 @@ BOOL Kestrin_ButtonSetting::OnInitDialog() {
   m_speed.Attach(m_hWnd, IDC_DBLCLK_SLIDER);
 
   SelectCodes();
+  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot)
+    m_openedCodes[static_cast<std::size_t>(slot)] = m_lists[slot].GetCurSel();
   m_speed.SetRange(kSliderMin, kSliderMax, FALSE);
   m_speed.SetPos(SliderFromTime(::GetDoubleClickTime()));
   m_openedSpeedPos = m_speed.GetPos();
@@ -108,14 +110,23 @@ void Kestrin_ButtonSetting::OnLButtonDblClk(UINT, POINT) {
 }
 
 BOOL Kestrin_ButtonSetting::OnApply() {
-  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot) m_settings.SetButtonFunc(slot, m_lists[slot].GetCurSel());
+  settings::ButtonTable shown{};
+  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot) {
+    shown[static_cast<std::size_t>(slot)] = m_lists[slot].GetCurSel();
+    m_settings.SetButtonFunc(slot, shown[static_cast<std::size_t>(slot)]);
+  }
+  // Stored and handed to the hook only when the lists changed: a stored code
+  // the lists cannot show stays as it is after an OK given for another page.
+  if (shown != m_openedCodes) {
+    m_openedCodes = shown;
+    m_settings.PublishButtons();
+    m_settings.StoreButtons();
+  }
   if (m_speed.GetPos() != m_openedSpeedPos) {
     ::SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, TimeFromSlider(m_speed.GetPos()), nullptr,
                             SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
     m_openedSpeedPos = m_speed.GetPos();
   }
-  m_settings.PublishButtons();
-  m_settings.StoreButtons();
   return fw::PropertyPage::OnApply();
 }
 

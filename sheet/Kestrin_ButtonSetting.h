@@ -33,6 +33,8 @@ class Kestrin_ButtonSetting : public fw::PropertyPage {
   // written only when the user moved it, so that a time the slider cannot show
   // (above 900 ms) survives an OK given for another change.
   int m_openedSpeedPos = 0;
+  // The codes the lists showed when the page opened (-1 where none).
+  settings::ButtonTable m_openedCodes{};
   // The lists by button slot: left, wheel button, right, 4th, 5th, 6th.
   fw::ComboBox m_lists[6];
   fw::AnimateCtrl m_animation;

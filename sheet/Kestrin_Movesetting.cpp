@@ -24,13 +24,17 @@ BOOL Kestrin_Movesetting::OnInitDialog() {
   m_speed.Attach(m_hWnd, IDC_POINTER_SPEED);
   m_nChosenLevel = 0;
 
-  AccelerationTriple triple{};
-  const int level = m_system.MouseAcceleration(&triple) ? AccelerationLevelOf(triple) : 0;
+  // A triple the platform did not give matches no level: any chosen one is written.
+  m_opened.acceleration = {-1, -1, -1};
+  const int level = m_system.MouseAcceleration(&m_opened.acceleration) ? AccelerationLevelOf(m_opened.acceleration) : 0;
   for (int id : kLevelRadios) ::CheckDlgButton(m_hWnd, id, LevelOfRadio(id) == level ? BST_CHECKED : BST_UNCHECKED);
 
   m_speed.SetRange(kPointerSpeedMin, kPointerSpeedMax, FALSE);
   m_speed.SetPos(m_system.MouseSpeed(), TRUE);
-  ::CheckDlgButton(m_hWnd, IDC_SNAP_DEFAULT, m_system.SnapToDefaultButton() ? BST_CHECKED : BST_UNCHECKED);
+  // The position the slider can show: a speed outside 1..20 is rewritten only when the user moves it.
+  m_opened.speed = m_speed.GetPos();
+  m_opened.snap = m_system.SnapToDefaultButton();
+  ::CheckDlgButton(m_hWnd, IDC_SNAP_DEFAULT, m_opened.snap ? BST_CHECKED : BST_UNCHECKED);
   return TRUE;
 }
 
@@ -71,9 +75,15 @@ BOOL Kestrin_Movesetting::PreTranslateMessage(MSG* msg) {
 }
 
 BOOL Kestrin_Movesetting::OnApply() {
-  m_system.SetMouseSpeed(m_speed.GetPos());
-  if (const AccelerationTriple* triple = AccelerationOfLevel(m_nChosenLevel)) m_system.SetMouseAcceleration(*triple);
-  m_system.SetSnapToDefaultButton(::IsDlgButtonChecked(m_hWnd, IDC_SNAP_DEFAULT) == BST_CHECKED);
+  const int speed = m_speed.GetPos();
+  const bool snap = ::IsDlgButtonChecked(m_hWnd, IDC_SNAP_DEFAULT) == BST_CHECKED;
+  const PointerWrites writes = PointerChanges(m_opened, speed, m_nChosenLevel, snap);
+  if (writes.speed) m_system.SetMouseSpeed(m_opened.speed = speed);
+  if (writes.acceleration) {
+    m_opened.acceleration = *AccelerationOfLevel(m_nChosenLevel);
+    m_system.SetMouseAcceleration(m_opened.acceleration);
+  }
+  if (writes.snap) m_system.SetSnapToDefaultButton(m_opened.snap = snap);
   return fw::PropertyPage::OnApply();
 }
 

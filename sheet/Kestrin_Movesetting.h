@@ -1,11 +1,11 @@
 // The "Bewegen" tab: pointer speed, one of four acceleration levels, and the
 // jump to the default button of new dialog boxes. Nothing is written before
-// Apply or OK; Apply always writes the speed and the jump, and the acceleration
-// when a level was chosen in this opening.
+// Apply or OK, and Apply writes only what the user changed.
 #pragma once
 
 #include "framework/controls_win.h"
 #include "framework/property_page_win.h"
+#include "sheet/page_rules.h"
 #include "sheet/system_parameters.h"
 
 namespace sheet {
@@ -28,6 +28,8 @@ class Kestrin_Movesetting : public fw::PropertyPage {
   // Level code (2..5) of the acceleration radio clicked in this opening, or 0.
   // Only the radios set it, so a later slider or check-box change keeps it.
   int m_nChosenLevel = 0;
+  // What the page showed when it opened (and what it wrote since).
+  PointerView m_opened;
   fw::SliderCtrl m_speed;
 };
 

@@ -22,6 +22,7 @@ BOOL Kestrin_Setmousexy::OnInitDialog() {
     m_sliders[axis].SetRange(kAxisSliderMin, kAxisSliderMax, FALSE);
     const std::int32_t speed = m_settings.Speed(axis);
     m_sliders[axis].SetPos(AxisSliderOf(speed), TRUE);
+    m_openedPos[axis] = m_sliders[axis].GetPos();
     // A stored speed outside 5..20 shows as it is; the slider stands at its end.
     ShowValue(axis, AxisTextValueOf(speed));
   }
@@ -62,6 +63,12 @@ void Kestrin_Setmousexy::OnHScroll(UINT, UINT, HWND control) {
 }
 
 BOOL Kestrin_Setmousexy::OnApply() {
+  // Only a moved slider is sent and stored: a stored speed the slider cannot
+  // show (or none at all) survives an OK given for another page.
+  if (m_sliders[0].GetPos() == m_openedPos[0] && m_sliders[1].GetPos() == m_openedPos[1])
+    return fw::PropertyPage::OnApply();
+  m_openedPos[0] = m_sliders[0].GetPos();
+  m_openedPos[1] = m_sliders[1].GetPos();
   const std::int32_t x = AxisSpeedOfSlider(m_sliders[0].GetPos());
   const std::int32_t y = AxisSpeedOfSlider(m_sliders[1].GetPos());
   m_settings.SetSpeed(0, x);

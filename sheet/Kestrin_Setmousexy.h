@@ -1,6 +1,6 @@
 // The "X/Y-Achse" tab: the sensor's separate X and Y speeds. Each slider
-// (0..15) stands for a device speed 5 higher; Apply sends X then Y to the mouse
-// device and stores both.
+// (0..15) stands for a device speed 5 higher; Apply, when a slider moved, sends
+// X then Y to the mouse device and stores both.
 #pragma once
 
 #include "framework/controls_win.h"
@@ -28,6 +28,7 @@ class Kestrin_Setmousexy : public fw::PropertyPage {
 
   settings::SettingsModel& m_settings;
   fw::SliderCtrl m_sliders[2];
+  int m_openedPos[2] = {0, 0};
 };
 
 }  // namespace sheet

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "res/resource.h"
-#include "sheet/page_rules.h"
 
 namespace sheet {
 namespace {
@@ -22,87 +21,46 @@ BOOL Kestrin_WheelSetting::OnInitDialog() {
   m_lines.ResetContent();
   for (std::int32_t lines : kWheelLineChoices) m_lines.AddString(std::to_string(lines).c_str());
 
-  const std::uint32_t lines = m_system.WheelScrollLines();
-  if (lines == kWheelPageScroll) {
-    m_lines.SetCurSel(-1);
-    m_nWheelValue = -1;
-    ShowLinesMode(false);
-    return TRUE;
-  }
-  int index = WheelListIndexOfLines(lines);
-  if (index < 0) {
-    // A count the list cannot show is replaced by the list's default at once.
-    index = WheelListIndexOfLines(kDefaultWheelLines);
-    m_system.SetWheelScrollLines(kDefaultWheelLines);
-  }
-  m_lines.SetCurSel(index);
-  m_nWheelValue = WheelLinesOfListIndex(index);
-  ShowLinesMode(true);
-  return TRUE;
-}
-
-void Kestrin_WheelSetting::ShowLinesMode(bool lines) {
+  m_page.Open(m_system.WheelScrollLines());
+  const WheelView& view = m_page.View();
+  m_lines.SetCurSel(view.listIndex);
+  // A count the list does not offer stands in the edit field as it is. The
+  // combo box reports that text as typed: it is not the user's.
+  m_showingSystem = true;
+  if (view.listIndex < 0) ::SetWindowTextA(m_lines.GetSafeHwnd(), view.editText.c_str());
+  m_showingSystem = false;
   ::CheckRadioButton(m_hWnd, IDC_WHEEL_LINES_RADIO, IDC_WHEEL_PAGE_RADIO,
-                     lines ? IDC_WHEEL_LINES_RADIO : IDC_WHEEL_PAGE_RADIO);
-  m_lines.EnableWindow(lines);
+                     view.pageScroll ? IDC_WHEEL_PAGE_RADIO : IDC_WHEEL_LINES_RADIO);
+  m_lines.EnableWindow(!view.pageScroll);
+  return TRUE;
 }
 
 BOOL Kestrin_WheelSetting::OnCommand(WORD id, WORD code, HWND) {
   if (id == IDC_WHEEL_LINES && code == CBN_SELCHANGE) {
-    OnListChoice();
-    return TRUE;
-  }
-  if (id == IDC_WHEEL_LINES && code == CBN_EDITCHANGE) {
-    OnTypedChoice();
-    return TRUE;
-  }
-  if (id == IDC_WHEEL_LINES_RADIO && code == BN_CLICKED) {
-    OnLinesRadio();
-    return TRUE;
-  }
-  if (id == IDC_WHEEL_PAGE_RADIO && code == BN_CLICKED) {
-    OnPageRadio();
-    return TRUE;
-  }
-  return FALSE;
-}
-
-void Kestrin_WheelSetting::OnListChoice() {
-  const std::int32_t lines = WheelLinesOfListIndex(m_lines.GetCurSel());
-  SetModified(TRUE);
-  if (lines == 0) return;
-  m_nWheelValue = lines;
-  m_system.SetWheelScrollLines(static_cast<std::uint32_t>(lines));
-}
-
-void Kestrin_WheelSetting::OnTypedChoice() {
-  char text[kTypedTextMax + 1] = {};
-  ::GetWindowTextA(m_lines.GetSafeHwnd(), text, sizeof text);
-  const std::int32_t lines = WheelLinesOfTypedText(text);
-  if (lines != 0) {
-    m_lines.SetCurSel(WheelListIndexOfLines(static_cast<std::uint32_t>(lines)));
-    m_nWheelValue = lines;
+    if (m_page.ChooseFromList(m_lines.GetCurSel())) m_system.SetWheelScrollLines(m_page.SystemLines());
+  } else if (id == IDC_WHEEL_LINES && code == CBN_EDITCHANGE) {
+    if (m_showingSystem) return TRUE;
+    char text[kTypedTextMax + 1] = {};
+    ::GetWindowTextA(m_lines.GetSafeHwnd(), text, sizeof text);
+    m_page.Type(text);
+    if (m_page.View().listIndex >= 0 && m_page.View().listIndex != m_lines.GetCurSel())
+      m_lines.SetCurSel(m_page.View().listIndex);
+  } else if (id == IDC_WHEEL_LINES_RADIO && code == BN_CLICKED) {
+    m_page.ChooseLines();
+    if (m_page.View().listIndex >= 0) m_lines.SetCurSel(m_page.View().listIndex);
+    m_lines.EnableWindow(TRUE);
+  } else if (id == IDC_WHEEL_PAGE_RADIO && code == BN_CLICKED) {
+    m_page.ChoosePage();
+    m_lines.EnableWindow(FALSE);
+  } else {
+    return FALSE;
   }
   SetModified(TRUE);
-}
-
-void Kestrin_WheelSetting::OnLinesRadio() {
-  // Back from page scrolling the list has no selection: it offers the default
-  // count, so that what Apply writes is what the page shows.
-  if (m_lines.GetCurSel() < 0) m_lines.SetCurSel(WheelListIndexOfLines(kDefaultWheelLines));
-  m_nWheelValue = WheelLinesOfListIndex(m_lines.GetCurSel());
-  m_lines.EnableWindow(TRUE);
-  SetModified(TRUE);
-}
-
-void Kestrin_WheelSetting::OnPageRadio() {
-  m_nWheelValue = -1;
-  m_lines.EnableWindow(FALSE);
-  SetModified(TRUE);
+  return TRUE;
 }
 
 BOOL Kestrin_WheelSetting::OnApply() {
-  if (IsWheelChoice(m_nWheelValue)) m_system.SetWheelScrollLines(static_cast<std::uint32_t>(m_nWheelValue));
+  if (m_page.Apply()) m_system.SetWheelScrollLines(m_page.SystemLines());
   return fw::PropertyPage::OnApply();
 }
 

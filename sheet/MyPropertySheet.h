@@ -14,7 +14,8 @@ class MyPropertySheet : public fw::PropSheet {
 
  protected:
   // After every Apply and OK: the launcher shortcuts edited on the Hot Button
-  // page, which have always been stored with the sheet rather than the page.
+  // page, which have always been stored with the sheet rather than the page,
+  // when they changed.
   void OnCommit() override;
 
  private:

@@ -87,9 +87,40 @@ const char* KeyName(std::uint32_t vk) {
   return kTable.names[vk - kFirstNamed];
 }
 
-std::string AppendKeyName(std::string& accumulator, std::uint32_t vk) {
-  if (const char* name = KeyName(vk)) accumulator += name;
-  return accumulator;
+bool IsLayoutKey(std::uint32_t vk) {
+  // VK_OEM_1, VK_OEM_PLUS .. VK_OEM_PERIOD, VK_OEM_2, VK_OEM_3; VK_OEM_4 .. VK_OEM_8; VK_OEM_102.
+  return (vk >= 0xBA && vk <= 0xC0) || (vk >= 0xDB && vk <= 0xDF) || vk == 0xE2;
+}
+
+namespace {
+// The Windows-1252 byte that shows a layout's character as a key label: capital
+// letters as on the key caps (ü gives Ü, ß stays), 0 for what the page's code
+// page cannot show or what is no label (controls, the blank).
+char LabelByte(char32_t c) {
+  if (c >= U'a' && c <= U'z') c -= 0x20;
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) c -= 0x20;
+  if ((c > 0x20 && c < 0x7F) || (c > 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  return 0;
+}
+}  // namespace
+
+KeyNamer::KeyNamer(const std::function<char32_t(std::uint32_t vk)>& layout) {
+  if (!layout) return;
+  for (std::uint32_t vk = 0; vk < m_labels.size(); ++vk)
+    if (IsLayoutKey(vk)) m_labels[vk] = LabelByte(layout(vk));
+}
+
+std::string KeyNamer::Name(std::uint32_t vk) const {
+  if (vk == 0) return std::string();  // an empty slot of a macro
+  if (vk < m_labels.size() && m_labels[vk]) return std::string(" ") + m_labels[vk] + " ";
+  if (const char* name = KeyName(vk)) return name;
+  return " #" + std::to_string(vk) + " ";
+}
+
+std::string KeyNamer::Line(const std::int32_t* codes, int count) const {
+  std::string line;
+  for (int i = 0; i < count; ++i) line += Name(static_cast<std::uint32_t>(codes[i]));
+  return line;
 }
 
 }  // namespace sheet

@@ -1,30 +1,47 @@
 #include "sheet/macro_capture.h"
 
-#include "sheet/key_names.h"
-
 namespace sheet {
 
-void MacroCapture::Start(int macro) {
-  m_capturing = true;
-  m_count = 0;
-  m_buffer.fill(0);
-  m_line.clear();
-  m_selected = macro;
+void MacroRecorder::Open(const StoredMacros& stored, const KeyNamer& names) {
+  m_names = names;
+  m_stored = stored;
+  m_recording = false;
+  m_selected = 0;
+  for (std::size_t m = 0; m < m_stored.size(); ++m) m_texts[m] = LineOf(m_stored[m]);
 }
 
-bool MacroCapture::OnKey(std::uint32_t vk) {
-  if (!m_capturing || m_count >= kMacroKeys) return false;
-  AppendKeyName(m_line, vk);
+void MacroRecorder::EndRecording() {
+  if (m_recording && m_selected) m_texts[Index(m_selected)] = LineOf(m_stored[Index(m_selected)]);
+  m_recording = false;
+}
+
+void MacroRecorder::Choose(int macro) {
+  if (macro < 1 || macro > settings::kMacroCount) return;
+  EndRecording();
+  m_selected = macro;
+  m_recording = true;
+  m_count = 0;
+  m_buffer.fill(0);
+  m_texts[Index(macro)].clear();
+}
+
+bool MacroRecorder::OnKey(std::uint32_t vk, bool forSheet) {
+  if (!m_recording || !forSheet || m_count >= kMacroKeys) return false;
   m_buffer[static_cast<std::size_t>(m_count)] = static_cast<std::int32_t>(vk);
   m_buffer[static_cast<std::size_t>(kMacroKeys + m_count)] = static_cast<std::int32_t>(vk);
   ++m_count;
+  m_texts[Index(m_selected)] = LineOf(m_buffer);
   return true;
 }
 
-std::string MacroLine(const MacroRecord& record) {
-  std::string line;
-  for (int i = 0; i < kMacroKeys; ++i) AppendKeyName(line, static_cast<std::uint32_t>(record[static_cast<std::size_t>(i)]));
-  return line;
+bool MacroRecorder::Store(int macro, MacroRecord* record) {
+  if (!StoreEnabled(macro)) return false;
+  m_stored[Index(macro)] = m_buffer;
+  *record = m_buffer;
+  m_recording = false;
+  return true;
 }
+
+void MacroRecorder::Leave() { EndRecording(); }
 
 }  // namespace sheet

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "settings/settings_model.h"
 
@@ -24,13 +25,48 @@ std::int32_t WheelLinesOfListIndex(int index);
 // Lines of a typed text: its first character, when that is one of the list's
 // counts; 0 otherwise.
 std::int32_t WheelLinesOfTypedText(const char* text);
-// A pending value the wheel page hands to the system: one of the list's counts or page scrolling (-1).
-bool IsWheelChoice(std::int32_t pending);
+// What the page shows for the system's value: page scrolling; or a line count,
+// selected in the list when the list has it, else standing in the list's edit
+// field as it is (5, 10, ...), unchanged until the user picks or types another.
+struct WheelView {
+  bool pageScroll = false;
+  int listIndex = -1;
+  std::string editText;
+};
+
+// The wheel page, event by event: what it shows and when it hands a value to
+// the system. A list choice is in force at once; page scrolling and a typed
+// count wait for Apply. Nothing is handed over that the system holds already,
+// so that looking (and an OK after merely looking) writes nothing.
+class WheelPage {
+ public:
+  // The page opens over the system's value; nothing is pending.
+  void Open(std::uint32_t systemLines);
+  // Each of these is true when the system is to be set to SystemLines() now.
+  bool ChooseFromList(int index);
+  bool Apply();
+  // The first character of a typed text chooses 1, 3 or 6; anything else nothing.
+  void Type(const char* text);
+  // Back to line counts: the list's choice; a count only the edit field shows
+  // (the system's own); or, back from page scrolling with nothing chosen, 3.
+  void ChooseLines();
+  void ChoosePage();
+
+  const WheelView& View() const { return m_view; }
+  std::uint32_t SystemLines() const { return m_system; }
+
+ private:
+  bool Commit();
+  void Select(int index);
+
+  WheelView m_view;
+  std::uint32_t m_system = 0;  // the system's value as last read or handed over
+  std::int32_t m_pending = 0;  // 1, 3, 6, -1 (page scrolling) or 0 (nothing)
+};
 
 // ---- pointer acceleration: (threshold 1, threshold 2, acceleration)
 using AccelerationTriple = std::array<int, 3>;
 constexpr std::array<AccelerationTriple, 4> kAccelerationPresets = {{{0, 0, 0}, {7, 0, 1}, {4, 12, 2}, {4, 6, 2}}};
-constexpr AccelerationTriple kAccelerationOff = {0, 0, 0};
 // The level codes of the four radios ("Null", "Langsam", "Mittel", "Hoch").
 constexpr int kFirstAccelerationLevel = 2;
 constexpr int kLastAccelerationLevel = 5;
@@ -42,6 +78,23 @@ const AccelerationTriple* AccelerationOfLevel(int level);
 // ---- pointer speed: the platform's 1..20
 constexpr int kPointerSpeedMin = 1;
 constexpr int kPointerSpeedMax = 20;
+
+// What the pointer page showed when it opened, and what it shows at Apply.
+struct PointerView {
+  int speed = 0;                      // the slider's position
+  AccelerationTriple acceleration{};  // the system's triple
+  bool snap = false;
+};
+struct PointerWrites {
+  bool speed = false;
+  bool acceleration = false;
+  bool snap = false;
+};
+// Apply writes each setting only where it differs from the opening: the
+// acceleration only when a level was chosen (2..5) and its triple is not the
+// system's, so a triple outside the presets survives every Apply that does not
+// choose a level.
+PointerWrites PointerChanges(const PointerView& opened, int speed, int chosenLevel, bool snap);
 
 // ---- X/Y sensor speeds: slider 0..15 stands for the device's speeds 5..20
 constexpr int kAxisSliderMin = 0;

@@ -1,7 +1,7 @@
 // The platform's system-wide settings that the wheel and pointer pages show and
 // change. The program sets them through the platform (saved in the user's
-// profile and broadcast); tests hand the pages a recording stand-in, which is
-// also the only way to see the pointer speed a page passed under Wine.
+// profile and broadcast); tests hand the pages a recording stand-in, which
+// also sees the writes of values that did not change.
 // Portable: no Windows headers.
 #pragma once
 

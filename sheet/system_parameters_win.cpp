@@ -36,10 +36,10 @@ int PlatformSystemParameters::MouseSpeed() {
 }
 
 void PlatformSystemParameters::SetMouseSpeed(int speed) {
-  // Windows takes the speed itself in the pointer argument. Wine 8 stores
-  // the integer argument instead, so there the speed becomes 0: nothing a
-  // program can mend without breaking it on Windows.
-  ::SystemParametersInfoA(SPI_SETMOUSESPEED, 0, reinterpret_cast<PVOID>(static_cast<INT_PTR>(speed)), kWriteFlags);
+  // Windows takes the speed itself in the pointer argument; Wine 8 stores
+  // the integer argument instead. Both carry it, so each reads what it expects.
+  ::SystemParametersInfoA(SPI_SETMOUSESPEED, static_cast<UINT>(speed),
+                          reinterpret_cast<PVOID>(static_cast<INT_PTR>(speed)), kWriteFlags);
 }
 
 bool PlatformSystemParameters::SnapToDefaultButton() {

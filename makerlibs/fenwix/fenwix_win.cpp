@@ -33,5 +33,3 @@ int DeviceLinkClose(void) {
 }
 
 }  // extern "C"
-
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }

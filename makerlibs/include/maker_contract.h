@@ -14,7 +14,9 @@ constexpr unsigned kWmUser = 0x0400;
 constexpr unsigned WM_MOUSEBTN_UP = kWmUser + 100;  // 1124
 // Posted to the mouse hook's target: a managed button was pressed. lParam: event code.
 constexpr unsigned WM_MOUSEBTN_DOWN = kWmUser + 101;  // 1125
-// Posted by the keyboard hook to its target for each key: wParam the virtual-key code.
+// Posted by the keyboard hook to its target for each physical key press: wParam
+// the virtual-key code (Shift, Ctrl, Alt by their generic codes), lParam the
+// window that was in the foreground when the key was pressed.
 constexpr unsigned WM_HOOK_KEY = kWmUser + 118;  // 1142
 
 // The six button slots of the program's button table, in this order.

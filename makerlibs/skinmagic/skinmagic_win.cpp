@@ -1,4 +1,5 @@
-// SkinMagic.dll: the skin library, imported by ordinal only.
+// SkinMagic.dll: the skin library, imported by ordinal only (skinmagic.def;
+// the program's side names them in maker_api_win.h).
 //   1  BOOL WINAPI (HINSTANCE instance, const char*, const char*, const char*)
 //        remembers the instance; the three strings are unused.
 //   4  BOOL WINAPI (HINSTANCE module, const char* name, const char* type)
@@ -13,6 +14,7 @@
 
 #include <string>
 
+#include "makerlibs/include/maker_api_win.h"
 #include "makerlibs/skinmagic/skin_text.h"
 
 namespace {
@@ -91,5 +93,3 @@ BOOL WINAPI SkinApplyToDialogs(const char* section) {
 }
 
 }  // extern "C"
-
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }

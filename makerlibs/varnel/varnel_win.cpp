@@ -133,9 +133,3 @@ void PointerHookSetButtonTable(const volatile int* table, int count) {
 void PointerHookSetWheelMode(int mode) { g_wheelMode.store(mode); }
 
 }  // extern "C"
-
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) {
-  // Nothing to do on detach: the hook thread holds a reference to this
-  // library while it runs, so the library only goes away after the thread.
-  return TRUE;
-}

@@ -397,8 +397,9 @@ TEST_F(Buttons, BadStoredValuesOfEveryKindAreSurvivedAndOnlyTheEditedSectionChan
     for (int tab = 0; tab < kTabCount; ++tab) driver.ShowTab(tab);
     driver.Click(driver.Button(kCancelButton));
     ASSERT_TRUE(driver.WaitClosed());
-    // OK on the Buttons page alone stores that section whole, nothing else.
+    // The Buttons page alone, edited and applied, stores its section whole, nothing else.
     ASSERT_TRUE(driver.Open());
+    driver.Click(driver.Item(IDC_DEFAULTS));
     driver.Click(driver.Button(kOkButton));
     ASSERT_TRUE(driver.WaitClosed());
     ASSERT_TRUE(started.Exit());

@@ -40,20 +40,8 @@ Pixels PictureOverPattern(int bitmapId, int left, int phase) {
 
 // The right edge of the work area that a program started now gets, as it sees it.
 int WorkAreaRightOfNewProgram() {
-  const std::string probe = ProgramFolder() + "\\work_area_probe.exe";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  std::vector<char> line(probe.begin(), probe.end());
-  line.push_back(0);
-  if (!::CreateProcessA(probe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return -1;
-  DWORD code = 0;
-  PumpUntil([&] { return ::WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, 10000);
-  ::GetExitCodeProcess(process.hProcess, &code);
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
-  return static_cast<int>(code);
+  DWORD right = 0;
+  return RunWindows("\"" + ProgramFolder() + "\\work_area_probe.exe\"", 10000, &right) ? static_cast<int>(right) : -1;
 }
 
 // Wine takes the work area from the X root window's _NET_WORKAREA (what a

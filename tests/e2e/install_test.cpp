@@ -80,13 +80,8 @@ bool ProcessEnded(DWORD pid) {
 
 // Starts a command line without waiting, from `folder`; the process id, or 0.
 DWORD StartProcess(const std::string& commandLine, const std::string& folder) {
-  std::vector<char> line(commandLine.begin(), commandLine.end());
-  line.push_back(0);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process))
-    return 0;
+  if (!StartCommand(commandLine, folder, &process)) return 0;
   ::CloseHandle(process.hThread);
   ::CloseHandle(process.hProcess);
   return process.dwProcessId;
@@ -136,15 +131,15 @@ TEST_F(Installer, InstallStartAtLogonReinstallOverTheRunningCopyAndUninstall) {
   EXPECT_EQ(Shortcut(10), " ");
   EXPECT_EQ(ValueCount(kShortcuts), 18u);
   EXPECT_EQ(ValueCount(kDpi), 0u) << "the resolution section exists and is empty";
-  const std::string program = InstallDir() + "\\Pelrand.exe";
-  EXPECT_EQ(Value(kRunKey, "Pelrand"), "\"" + program + "\"");
+  const std::string installed = InstallDir() + "\\Pelrand.exe";
+  EXPECT_EQ(Value(kRunKey, "Pelrand"), "\"" + installed + "\"");
   EXPECT_EQ(Value(kUninstallKey, "DisplayName"), "Pelrand");
   EXPECT_EQ(Value(kUninstallKey, "DisplayVersion"), ZYFO_VERSION_TEXT);
   EXPECT_EQ(Value(kUninstallKey, "UninstallString"), "\"" + InstallDir() + "\\Uninstall.exe\"");
   EXPECT_EQ(Value(kUninstallKey, "QuietUninstallString"), "\"" + InstallDir() + "\\Uninstall.exe\" /S");
   // The installer starts what it installed.
   ASSERT_TRUE(WaitForProgram());
-  EXPECT_EQ(Lower(ImagePathOf(RunningProgram())), Lower(program));
+  EXPECT_EQ(Lower(ImagePathOf(RunningProgram())), Lower(installed));
 
   // As at logon: the autostart command line alone, started from another folder,
   // gives the tray icon and loads the four libraries from the installation.
@@ -168,7 +163,7 @@ TEST_F(Installer, InstallStartAtLogonReinstallOverTheRunningCopyAndUninstall) {
   ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #11", ""));
   ASSERT_TRUE(WriteUserDword(kDpi, "MouseDpi", 1600));
   ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kShortcuts.c_str(), "ShortcutKey #5");
-  HANDLE file = ::CreateFileA(program.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+  HANDLE file = ::CreateFileA(installed.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   SYSTEMTIME old{2001, 1, 1, 1, 12, 0, 0, 0};
@@ -180,7 +175,7 @@ TEST_F(Installer, InstallStartAtLogonReinstallOverTheRunningCopyAndUninstall) {
   // Reinstalled over the running copy, with autostart switched off.
   ASSERT_TRUE(Install("/NOAUTOSTART"));
   EXPECT_TRUE(ProcessEnded(pid)) << "the running copy was stopped";
-  const FILETIME newTime = WriteTime(program);
+  const FILETIME newTime = WriteTime(installed);
   EXPECT_NE(::CompareFileTime(&oldTime, &newTime), 0) << "the program file was replaced";
   ASSERT_TRUE(WaitForProgram());
   PumpFor(1000);
@@ -288,7 +283,6 @@ std::vector<int> ControlsOutside(HWND parent) {
 TEST_F(Executable, SheetUsesCommonControlsSixAndEveryPageFitsWithVisualStyles) {
   EndAllInstances();
   ASSERT_TRUE(UseWineLightTheme(true));
-  Program program;
   ASSERT_TRUE(program.StartAndWait());
   SheetDriver driver(program);
   ASSERT_TRUE(driver.Open());

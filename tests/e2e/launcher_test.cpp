@@ -1,25 +1,21 @@
 // The Hot Button launcher of the real program: the popup a physical button
-// opens, and the sheet's page that edits the eighteen shortcuts.
+// opens, and what its icons start.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <commctrl.h>
+#include <shlobj.h>
 
-#include <cstdio>
-#include <fstream>
-#include <memory>
+#include <cstdint>
 #include <sstream>
 #include <string>
 
-#include "launcher/shortcut_table.h"
+#include "framework/wide_text_win.h"
 #include "makerlibs/include/maker_contract.h"
 #include "res/identity.h"
-#include "res/resource.h"
 #include "tests/support/handle_probe.h"
 #include "tests/support/input_observer.h"
 #include "tests/support/program.h"
 #include "tests/support/screen_pixels.h"
-#include "tests/support/sheet_driver.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;
@@ -27,29 +23,27 @@ using namespace testsupport;
 namespace {
 
 const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
-const std::string kShortcuts = kRoot + "\\Setting For ShortcutKey";
 constexpr const char* kToolFolder = "C:\\Program Files\\Zyfo Test";
 constexpr const char* kTool = "C:\\Program Files\\Zyfo Test\\tool.exe";
-constexpr int kLauncherTab = 1;
+constexpr const char* kDecoy = "C:\\Program.exe";  // what a split "C:\Program Files\..." would start
 
-std::string Shortcut(int slot) {
-  std::string text;
-  return ReadUserString(kShortcuts, "ShortcutKey #" + std::to_string(slot), &text) ? text : "<absent>";
+void SetSlot(int slot, const std::string& text) {
+  ASSERT_TRUE(WriteUserString(kRoot + "\\Setting For ShortcutKey", "ShortcutKey #" + std::to_string(slot), text));
 }
-
-// Top-level windows of the program titled `title`.
-HWND OwnWindow(const e2e::Program& program, const char* title, int* count = nullptr) {
-  HWND found = nullptr;
+// Lines of the probe's log that contain `part`.
+int LogLines(const std::string& part) {
+  std::istringstream log(LaunchProbeLog());
   int n = 0;
-  for (HWND w = ::FindWindowExA(nullptr, nullptr, nullptr, title); w; w = ::FindWindowExA(nullptr, w, nullptr, title)) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(w, &pid);
-    if (pid != program.ProcessId()) continue;
-    if (!found) found = w;
-    ++n;
-  }
-  if (count) *count = n;
-  return found;
+  for (std::string line; std::getline(log, line);) n += line.find(part) != std::string::npos;
+  return n;
+}
+// The default value of a key of the shell's classes, creating the key.
+void SetClass(const std::string& key, const std::string& text) {
+  ASSERT_EQ(::RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, text.c_str(), DWORD(text.size())), ERROR_SUCCESS);
+}
+// A verb's command that runs the probe with `tag` and the file or address.
+std::string ProbeCommand(const std::string& tag) {
+  return "\"" + ProgramFolder() + "\\launch_probe.exe\" " + tag + " \"%1\"";
 }
 
 class Launcher : public testing::Test {
@@ -57,12 +51,10 @@ class Launcher : public testing::Test {
   void SetUp() override {
     e2e::EndAllInstances();
     DeleteProgramSettings();
-    // Installation creates the shortcut section; the program never does.
-    ASSERT_TRUE(CreateUserKey(kShortcuts));
+    ASSERT_TRUE(CreateUserKey(kRoot + "\\Setting For ShortcutKey"));  // as installed; the program never creates it
     ClearLaunchProbeLog();
     ::CreateDirectoryA(kToolFolder, nullptr);
     ASSERT_TRUE(::CopyFileA((ProgramFolder() + "\\launch_probe.exe").c_str(), kTool, FALSE));
-    Xdotool("mousemove 512 384");
   }
   void TearDown() override {
     ScreenshotOnFailure("launcher");
@@ -70,239 +62,156 @@ class Launcher : public testing::Test {
     ::DeleteFileA(kTool);
     ::RemoveDirectoryA(kToolFolder);
   }
-
-  HWND WaitPopup() {
-    HWND popup = nullptr;
-    PumpUntil([&] { return (popup = OwnWindow(program, res::kPopupTitle)) != nullptr && ::IsWindowVisible(popup); },
-              3000);
-    PumpFor(200);
-    return popup;
+  HWND Popup() {
+    HWND w = ::FindWindowA(nullptr, res::kPopupTitle);
+    return w && e2e::ProcessOf(w) == program.ProcessId() ? w : nullptr;
   }
-  bool WaitPopupGone() {
-    return PumpUntil([&] { return OwnWindow(program, res::kPopupTitle) == nullptr; }, 3000);
+  HWND WaitPopup() {
+    return PumpUntil([&] { return Popup() && ::IsWindowVisible(Popup()); }, 3000) ? Popup() : nullptr;
+  }
+  bool WaitPopupGone() { return PumpUntil([&] { return !Popup(); }, 3000); }
+  // The sixth slot (no physical source) carries the Hot Button function.
+  HWND OpenByMessage() {
+    ::PostMessageA(program.Dispatch(), makerlibs::WM_MOUSEBTN_DOWN, 0, 13);
+    ::PostMessageA(program.Dispatch(), makerlibs::WM_MOUSEBTN_UP, 0, 13);
+    return WaitPopup();
+  }
+  // Opens the popup and clicks the icon of `slot`; false when no popup opened.
+  bool ClickSlot(int slot) {
+    HWND popup = OpenByMessage(), icon = ::GetDlgItem(popup, 1094 + slot);
+    return popup &&
+           ::PostMessageA(popup, WM_COMMAND, MAKEWPARAM(1094 + slot, STN_CLICKED), reinterpret_cast<LPARAM>(icon));
   }
   void AtCentreOf(HWND window, const std::string& action) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    Xdotool("mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
-            std::to_string((rect.top + rect.bottom) / 2) + " " + action);
-    PumpFor(200);
-  }
-  bool UserPageShown(HWND popup) {
-    return ::IsWindowVisible(::GetDlgItem(popup, 1104)) && !::IsWindowVisible(::GetDlgItem(popup, 1095));
-  }
-  bool PredefinedPageShown(HWND popup) {
-    return ::IsWindowVisible(::GetDlgItem(popup, 1095)) && !::IsWindowVisible(::GetDlgItem(popup, 1104));
-  }
-  DWORD Stored(const char* name) {
-    DWORD value = 0xDEAD;
-    ReadUserDword(kRoot + "\\MenuPos", name, &value);
-    return value;
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    Xdotool("mousemove " + std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2) +
+            " " + action);
   }
 
   e2e::Program program;
 };
 
-TEST_F(Launcher, APhysicalButtonOpensThePopupWhoseWheelTurnsPagesAndWhoseIconsStartPrograms) {
+TEST_F(Launcher, OpensOnAButtonTurnsPerNotchStartsOnlyWhatASlotNamesWithoutWaitingAndLeaksNothing) {
   ASSERT_TRUE(WriteUserDword(kRoot + "\\Setting For Key", "key3", 47));  // 4th: Hot-Button-Menü
   ASSERT_TRUE(WriteUserDword(kRoot + "\\Setting For Key", "key4", 9));   // 5th: Kopieren (Strg+C)
-  ASSERT_TRUE(WriteUserDword(kRoot + "\\MenuPos", "x", 5000));
-  ASSERT_TRUE(WriteUserDword(kRoot + "\\MenuPos", "y", 5000));
-  const launcher::Table defaults = launcher::DefaultTable();
-  for (int slot = 1; slot <= 9; ++slot)
-    ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #" + std::to_string(slot), defaults[slot - 1]));
-  ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #10", kTool));
-  ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #11", " "));
+  ASSERT_TRUE(WriteUserDword(kRoot + "\\Setting For Key", "key5", 47));  // 6th, posted from here
+  const std::string slots[] = {kTool, "C:\\windows", "https://example.org", " "};
+  for (int slot = 10; slot <= 13; ++slot) SetSlot(slot, slots[slot - 10]);
   ScreenWindow screen;
   ASSERT_TRUE(program.StartAndWait());
   InputObserver observer;
 
-  Xdotool("click 8");
-  HWND popup = WaitPopup();
+  HWND popup = Xdotool("click 8") ? WaitPopup() : nullptr;
   ASSERT_NE(popup, nullptr);
-  int popups = 0;
-  PumpFor(300);
-  OwnWindow(program, res::kPopupTitle, &popups);
-  EXPECT_EQ(popups, 1) << "the release of the opening button opens no second popup";
-  RECT work{}, rect{};
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  ::GetWindowRect(popup, &rect);
-  EXPECT_EQ(rect.right, work.right) << "5000, 5000 is clamped to the work area's corner";
-  EXPECT_EQ(rect.bottom, work.bottom);
-  EXPECT_TRUE(PredefinedPageShown(popup));
   Screenshot("popup-predefined-page");
-
-  // Every other button keeps its function while the popup is open.
   Xdotool("mousemove 200 200 click 9");
   EXPECT_TRUE(PumpUntil([&] { return observer.InjectedText() == "kd11:11 kd43:11 ku11:91 ku43:91"; }, 3000))
-      << observer.InjectedText();
-
-  AtCentreOf(popup, "click 5");
-  EXPECT_TRUE(PumpUntil([&] { return UserPageShown(popup); }, 2000)) << "the first notch shows the user page";
-  Screenshot("popup-user-page");
-  AtCentreOf(popup, "click 4");
-  EXPECT_TRUE(PumpUntil([&] { return PredefinedPageShown(popup); }, 2000)) << "either direction turns the page";
-  AtCentreOf(popup, "click 5");
-  ASSERT_TRUE(PumpUntil([&] { return UserPageShown(popup); }, 2000));
-
-  // Slot 10: a program in a folder with a blank in its name starts as itself.
+      << "another button's function while the popup is open: " << observer.InjectedText();
+  const auto userPageAfter = [&](const char* notch) {
+    AtCentreOf(popup, notch);
+    PumpFor(300);
+    return ::IsWindowVisible(::GetDlgItem(popup, 1104)) != FALSE;
+  };
+  ASSERT_TRUE(userPageAfter("click 5") && !userPageAfter("click 4") && userPageAfter("click 5"))
+      << "one page per notch of a real wheel, either way, the user page first";
+  AtCentreOf(::GetDlgItem(popup, 1104), "mousemove_relative 1 1 sleep 1.5");
+  Screenshot("popup-user-page");  // with the tooltip of slot 10
   AtCentreOf(::GetDlgItem(popup, 1104), "click 1");
   EXPECT_TRUE(WaitPopupGone()) << "a click closes the popup";
-  EXPECT_TRUE(PumpUntil([] { return !LaunchProbeLog().empty(); }, 5000));
-  EXPECT_NE(LaunchProbeLog().find("Zyfo Test\\tool.exe|"), std::string::npos) << LaunchProbeLog();
-  EXPECT_EQ(Stored("x"), static_cast<DWORD>(rect.left)) << "every close stores the position";
-  EXPECT_EQ(Stored("y"), static_cast<DWORD>(rect.top));
+  EXPECT_TRUE(PumpUntil([] { return LogLines("Zyfo Test\\tool.exe|") == 1; }, 5000)) << LaunchProbeLog();
 
   // Escape closes it without starting anything and stores where it stood.
   Xdotool("mousemove 200 200 click 8");
-  popup = WaitPopup();
-  ASSERT_NE(popup, nullptr);
+  ASSERT_NE(popup = WaitPopup(), nullptr);
+  EXPECT_TRUE(!userPageAfter("click 5") && userPageAfter("click 5")) << "the run of pages goes on in the next popup";
   ::SetWindowPos(popup, nullptr, 100, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ::GetWindowRect(popup, &rect);
   // A click on the caption gives the popup the keyboard; a click on an icon would start it.
-  Xdotool("mousemove " + std::to_string((rect.left + rect.right) / 2) + " " + std::to_string(rect.top + 4) +
-          " click 1 key Escape");
-  const std::string logBefore = LaunchProbeLog();
+  Xdotool("mousemove 130 124 click 1 key Escape");
   EXPECT_TRUE(WaitPopupGone());
-  EXPECT_EQ(Stored("x"), 100u);
-  EXPECT_EQ(Stored("y"), 120u);
-  EXPECT_EQ(LaunchProbeLog(), logBefore);
-}
+  DWORD x = 0, y = 0;
+  EXPECT_TRUE(ReadUserDword(kRoot + "\\MenuPos", "x", &x) && ReadUserDword(kRoot + "\\MenuPos", "y", &y));
+  EXPECT_TRUE(x == 100u && y == 120u) << x << "," << y;
+  EXPECT_EQ(LogLines("|"), 1) << LaunchProbeLog();
 
-TEST_F(Launcher, OpeningAndClosingThePopupTwoHundredTimesLeavesNoWindowOrIconBehind) {
-  for (int slot = 10; slot <= 18; ++slot)
-    ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #" + std::to_string(slot), ProgramFolder() + "\\Pelrand.exe"));
-  ASSERT_TRUE(WriteUserDword(kRoot + "\\Setting For Key", "key5", 47));  // the sixth slot, posted from here
-  ASSERT_TRUE(program.StartAndWait());
+  // 200 openings leave no window, icon or GDI object behind, while one open
+  // popup's windows and icons do show in the count.
+  for (int slot = 14; slot <= 18; ++slot) SetSlot(slot, ProgramFolder() + "\\Pelrand.exe");
   const auto cycle = [&] {
-    // The release comes while the popup is open: it finds it and opens nothing.
-    ::PostMessageA(program.Dispatch(), makerlibs::WM_MOUSEBTN_DOWN, 0, 13);
-    ::PostMessageA(program.Dispatch(), makerlibs::WM_MOUSEBTN_UP, 0, 13);
-    HWND popup = nullptr;
-    PumpUntil([&] { return (popup = OwnWindow(program, res::kPopupTitle)) != nullptr; }, 3000);
-    ::PostMessageA(popup, WM_COMMAND, IDCANCEL, 0);
-    PumpUntil([&] { return OwnWindow(program, res::kPopupTitle) == nullptr; }, 3000);
+    ::PostMessageA(OpenByMessage(), WM_COMMAND, IDCANCEL, 0);
+    return WaitPopupGone();
   };
   cycle();
-  // USER handles (windows, icons) of every process come from one table.
-  const int before = UserHandlesInUse(), gdiBefore = GdiObjectCount(program.ProcessId());
-  for (int i = 0; i < 200; ++i) cycle();
-  const int after = UserHandlesInUse(), gdiAfter = GdiObjectCount(program.ProcessId());
-  EXPECT_LT(after - before, 50) << "the program's handle slots grew";
-  ASSERT_GT(gdiBefore, 0) << "the program's GDI objects can be counted";
-  EXPECT_LT(gdiAfter - gdiBefore, 50) << "the program's GDI objects grew";
+  const int user = UserHandlesInUse(), gdi = GdiObjectCount(program.ProcessId());
+  ASSERT_TRUE(gdi > 0 && OpenByMessage()) << "the program's GDI objects can be counted, and a popup opens";
+  EXPECT_GT(UserHandlesInUse() - user, 15);
+  ::PostMessageA(Popup(), WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(WaitPopupGone());
+  for (int i = 0; i < 200; ++i) ASSERT_TRUE(cycle());
+  EXPECT_LT(UserHandlesInUse() - user, 50) << "the program's handle slots grew";
+  EXPECT_LT(GdiObjectCount(program.ProcessId()) - gdi, 50) << "the program's GDI objects grew";
 
-  // Positive control: what the program holds shows in the probe (an open sheet
-  // holds a few hundred windows).
-  e2e::SheetDriver driver(program);
-  ASSERT_TRUE(driver.Open());
-  for (int tab = 1; tab < 7; ++tab) driver.ShowTab(tab);
-  EXPECT_GT(UserHandlesInUse() - after, 100);
-  driver.Click(driver.Button(e2e::kCancelButton));
-  EXPECT_TRUE(driver.WaitClosed());
-}
+  ASSERT_TRUE(::CopyFileA((ProgramFolder() + "\\launch_probe.exe").c_str(), kDecoy, FALSE));
+  const std::string document = TempFile("zyfo report.zyfodoc"), folder = "C:\\Zyfo Folder";
+  ::CloseHandle(::CreateFileA(document.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  ::CreateDirectoryA(folder.c_str(), nullptr);
+  char http[512] = {};
+  LONG httpSize = sizeof http;
+  ::RegQueryValueA(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", http, &httpSize);
+  SetClass(".zyfodoc", "zyfodoc");
+  SetClass("zyfodoc\\shell\\open\\command", ProbeCommand("doc"));
+  SetClass("Folder\\shell", "zyfo");  // the default verb
+  SetClass("Folder\\shell\\zyfo\\command", ProbeCommand("folder"));
+  SetClass("http\\shell\\open\\command", ProbeCommand("url"));  // addresses always go to "open"
+  wchar_t documents[MAX_PATH] = {};
+  ::SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents);
+  // Slot 12 is the positive control: the decoy runs, and is seen, when it is named.
+  const std::string launches[] = {std::string("\"") + kTool + "\" --slow", "C:\\Program Files\\Gone Tool\\gone.exe",
+                               kDecoy, document, folder, "http://example.org/zyfo"};
+  for (int slot = 10; slot <= 15; ++slot) SetSlot(slot, launches[slot - 10]);
+  SetSlot(6, "MyDocument");
+  SetSlot(8, "Notepad");
+  // Every program started from here must find the lock timeout this test sets:
+  // the program never changes it, and a change made without storing it (as the
+  // program once made after every popup) is seen by programs started later.
+  DWORD lockTimeout = 0;
+  ::SystemParametersInfoA(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &lockTimeout, 0);
+  ::SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, reinterpret_cast<void*>(12345), SPIF_SENDCHANGE);
+  ClearLaunchProbeLog();
+  observer.Clear();
 
-class LauncherPage : public Launcher {
- protected:
-  void OpenPage() {
-    ASSERT_TRUE(driver.Open());
-    ASSERT_TRUE(driver.ShowTab(kLauncherTab));
-    list = driver.Item(IDC_SHORTCUT_LIST);
-  }
-  // A real click on a row's "No" cell.
-  void ClickRow(int row) {
-    ::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
-    PumpFor(100);
-    const RECT rect = driver.ListRowRect(list, row);
-    Xdotool("mousemove " + std::to_string(rect.left + 10) + " " + std::to_string((rect.top + rect.bottom) / 2) +
-            " click 1");
-    PumpFor(300);
-  }
-  HWND MessageBoxOfProgram() {
-    HWND box = nullptr;
-    PumpUntil([&] { return (box = OwnWindow(program, "Pelrand")) != nullptr; }, 3000);
-    return box;
-  }
-  std::string Path(int row) { return driver.ListText(list, row, 1); }
+  // A program that takes three seconds to come up: the next button event is
+  // performed at once, while it is still starting.
+  ASSERT_TRUE(ClickSlot(10));
+  LARGE_INTEGER posted{}, frequency{};
+  ::QueryPerformanceCounter(&posted);
+  ::PostMessageA(program.Dispatch(), makerlibs::WM_MOUSEBTN_DOWN, 0, 14);
+  ::PostMessageA(program.Dispatch(), makerlibs::WM_MOUSEBTN_UP, 0, 14);
+  ASSERT_TRUE(PumpUntil([&] { return observer.InjectedCount() >= 4; }, 3000)) << observer.InjectedText();
+  ::QueryPerformanceFrequency(&frequency);
+  EXPECT_LT(1000 * (observer.Injected()[0].counter.QuadPart - posted.QuadPart), 50 * frequency.QuadPart)
+      << "the button event waited for the program (counts of " << frequency.QuadPart << " a second)";
+  EXPECT_EQ(LogLines("--slow"), 0) << "the program was still starting";
+  EXPECT_TRUE(WaitPopupGone());
 
-  e2e::SheetDriver driver{program};
-  HWND list = nullptr;
-};
-
-TEST_F(LauncherPage, ListsEditsAndStoresTheEighteenShortcutsAndCancelDiscardsEdits) {
-  ASSERT_TRUE(program.StartAndWait());
-  OpenPage();
-  ASSERT_EQ(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 18);
-  std::string labels;
-  for (int row = 0; row < 18; ++row) labels += driver.ListText(list, row, 0);
-  EXPECT_EQ(labels, "123456789abcdefghi");
-
-  // No row yet: the buttons ask for one and change nothing.
-  driver.Click(driver.Item(IDC_SHORTCUT_CLEAR));
-  HWND box = MessageBoxOfProgram();
-  ASSERT_NE(box, nullptr);
-  char text[128] = {};
-  for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    char piece[128] = {};
-    ::GetWindowTextA(child, piece, sizeof piece);
-    if (std::string(piece).find("Please") == 0) std::snprintf(text, sizeof text, "%s", piece);
-  }
-  EXPECT_STREQ(text, "Please select an option from the dialogue box at the right side! ");
-  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-  ASSERT_TRUE(PumpUntil([&] { return OwnWindow(program, "Pelrand") == nullptr; }, 3000));
-
-  // "Standard", then Apply: the nine names and nine blanks.
-  driver.Click(driver.Item(IDC_SHORTCUT_DEFAULTS));
-  EXPECT_EQ(Path(0), "Volume Control");
-  driver.Click(driver.Button(e2e::kApplyButton));
-  ASSERT_TRUE(PumpUntil([] { return Shortcut(18) == " "; }, 2000));
-  const launcher::Table defaults = launcher::DefaultTable();
-  for (int slot = 1; slot <= 18; ++slot) EXPECT_EQ(Shortcut(slot), defaults[slot - 1]) << slot;
-
-  // The buttons act on the row selected, whether by mouse or keyboard.
-  ClickRow(1);
-  EXPECT_TRUE(driver.ListSelected(list, 1));
-  Xdotool("key Down");
-  EXPECT_TRUE(PumpUntil([&] { return driver.ListSelected(list, 2); }, 2000));
-  driver.Click(driver.Item(IDC_SHORTCUT_CLEAR));
-  EXPECT_EQ(Path(2), "");
-  EXPECT_EQ(Path(1), "Command Prompt");
-
-  // "Einstellung": the platform's file dialog, driven by the keyboard.
-  ClickRow(9);
-  driver.Click(driver.Item(IDC_SHORTCUT_ASSIGN));
-  HWND dialog = nullptr;
-  ASSERT_TRUE(PumpUntil([&] {
-    dialog = ::GetForegroundWindow();
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(dialog, &pid);
-    char cls[32] = {};
-    ::GetClassNameA(dialog, cls, sizeof cls);
-    return pid == program.ProcessId() && std::string(cls) == "#32770" && dialog != driver.Sheet();
-  }, 5000));
-  PumpFor(500);
-  Xdotool(std::string("type --delay 20 '") + kTool + "'");
-  Xdotool("key Return");
-  EXPECT_TRUE(PumpUntil([&] { return Path(9) == kTool; }, 5000)) << Path(9);
-  Screenshot("launcher-page");
-  driver.Click(driver.Button(e2e::kApplyButton));
-  EXPECT_TRUE(PumpUntil([] { return Shortcut(10) == kTool; }, 2000)) << Shortcut(10);
-  EXPECT_EQ(Shortcut(3), " ") << "the cleared slot holds the blank marker";
-
-  // Cancel after an edit: nothing stored, and the next opening shows what is stored.
-  ClickRow(0);
-  driver.Click(driver.Item(IDC_SHORTCUT_CLEAR));
-  EXPECT_EQ(Path(0), "");
-  driver.Click(driver.Button(e2e::kCancelButton));
-  ASSERT_TRUE(driver.WaitClosed());
-  EXPECT_EQ(Shortcut(1), "Volume Control");
-  OpenPage();
-  EXPECT_EQ(Path(0), "Volume Control");
-  EXPECT_EQ(Path(9), kTool);
-  EXPECT_FALSE(driver.ListSelected(list, 0)) << "the page opens with no row";
-  driver.Click(driver.Button(e2e::kOkButton));
-  ASSERT_TRUE(driver.WaitClosed());
-  EXPECT_EQ(Shortcut(1), "Volume Control");
+  for (int slot : {11, 12, 13, 14, 15, 6, 8}) EXPECT_TRUE(ClickSlot(slot) && WaitPopupGone()) << slot;
+  HWND notepad = nullptr;
+  EXPECT_TRUE(PumpUntil([&] { return (notepad = ::FindWindowA("Notepad", nullptr)) != nullptr; }, 8000))
+      << "a predefined program starts through the shell";
+  ::PostMessageA(notepad, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(PumpUntil([] { return LogLines("|") >= 6; }, 8000)) << LaunchProbeLog();
+  EXPECT_EQ(LogLines("tool.exe\" --slow|"), 1) << "a quoted program keeps its arguments";
+  EXPECT_EQ(LogLines(std::string(kDecoy) + "|"), 1) << "the missing path started the decoy";
+  EXPECT_EQ(LogLines("doc \"" + document + "\""), 1) << "the document reached its type's program";
+  EXPECT_EQ(LogLines("folder \"" + folder), 1) << "the folder reached the shell";
+  EXPECT_EQ(LogLines("url \"http://example.org/zyfo\""), 1) << "the address reached its protocol's program";
+  EXPECT_EQ(LogLines("folder \"" + fw::Utf8(documents)), 1) << "MyDocument opened the Documents folder";
+  EXPECT_EQ(LogLines("|12345"), 6) << "the foreground lock timeout changed";
+  ::SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, reinterpret_cast<void*>(std::uintptr_t{lockTimeout}), 0);
+  SetClass("http\\shell\\open\\command", http);
+  ::RegDeleteTreeA(HKEY_CLASSES_ROOT, "Folder\\shell\\zyfo");
+  ::RegDeleteKeyValueA(HKEY_CLASSES_ROOT, "Folder\\shell", nullptr);
+  ::DeleteFileA(kDecoy);
 }
 
 }  // namespace

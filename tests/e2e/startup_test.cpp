@@ -58,7 +58,7 @@ TEST_F(Startup, AFreshProfileFromStartToLogoff) {
     EXPECT_TRUE(DeviceBytes().empty()) << "X = 0 and Y = 1 are no speeds the device takes";
   }
   EXPECT_EQ(WheelLines(), 3u) << "a wheel that scrolls nothing is set to 3 lines";
-  EXPECT_EQ(Acceleration(), (std::vector<int>{0, 0, 0}));
+  EXPECT_EQ(Acceleration(), (std::vector<int>{6, 10, 1})) << "the acceleration stays as the user set it";
 
   // Hidden windows, found by their titles; minimise and maximise leave them hidden.
   EXPECT_EQ(::FindWindowA(nullptr, res::kFrameTitle), program.Frame());
@@ -96,7 +96,11 @@ TEST_F(Startup, AFreshProfileFromStartToLogoff) {
   EXPECT_EQ(TrayIcons().size(), 1u) << "an announcement while it is there adds no second one";
   Screenshot("tray-after-taskbar-restart", RECT{0, 0, 240, 80});
 
-  // A double-click on the icon that came back opens the sheet; more requests open no second one.
+  // A single click on the icon that came back does nothing, a double-click opens
+  // the sheet, and more requests open no second one.
+  ClickCentre(TrayIcons()[0], "click 1");
+  PumpFor(800);
+  EXPECT_FALSE(SheetOpen()) << "a single click";
   ClickCentre(TrayIcons()[0], "click --repeat 2 --delay 80 1");
   EXPECT_TRUE(PumpUntil(SheetOpen));
   ::PostMessageA(program.Frame(), WM_COMMAND, ID_CONFIGURATION, 0);

@@ -24,10 +24,12 @@ bool SheetDriver::ShowTab(int index) {
   return shown;
 }
 
+namespace {
 int CurrentTabOf(HWND sheet) {
   HWND tabs = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
   return static_cast<int>(::SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
 }
+}  // namespace
 
 int SheetDriver::CurrentTab() const { return CurrentTabOf(m_sheet); }
 

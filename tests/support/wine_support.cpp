@@ -220,15 +220,19 @@ bool UseWineLightTheme(bool on) {
          WriteUserString(key, "SizeName", "NormalSize") && WriteUserString(key, "ThemeActive", "1");
 }
 
-bool RunWindows(const std::string& commandLine, DWORD timeoutMs, DWORD* exitCode, const std::string& folder) {
+bool StartCommand(const std::string& commandLine, const std::string& folder, PROCESS_INFORMATION* started) {
   std::vector<char> buffer(commandLine.begin(), commandLine.end());
   buffer.push_back(0);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
+  *started = PROCESS_INFORMATION{};
+  return ::CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.empty() ? nullptr : folder.c_str(), &startup, started) != FALSE;
+}
+
+bool RunWindows(const std::string& commandLine, DWORD timeoutMs, DWORD* exitCode, const std::string& folder) {
   PROCESS_INFORMATION process{};
-  if (!::CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &process))
-    return false;
+  if (!StartCommand(commandLine, folder, &process)) return false;
   const bool ended =
       PumpUntil([&] { return ::WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, timeoutMs);
   if (ended && exitCode) ::GetExitCodeProcess(process.hProcess, exitCode);
@@ -254,14 +258,8 @@ bool RunUnix(const std::string& shellCommand, DWORD timeoutMs) {
     if (c == '"') quoted += '\\';
     quoted += c;
   }
-  std::string line = "/bin/sh -c \"" + quoted + "\"";
-  std::vector<char> buffer(line.begin(), line.end());
-  buffer.push_back(0);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!::CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return false;
+  if (!StartCommand("/bin/sh -c \"" + quoted + "\"", std::string(), &process)) return false;
   if (process.hThread) ::CloseHandle(process.hThread);
   if (process.hProcess) ::CloseHandle(process.hProcess);
   DWORD start = ::GetTickCount();

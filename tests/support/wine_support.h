@@ -77,7 +77,8 @@ std::string DeviceFile();
 // A file in the Windows temporary folder.
 std::string TempFile(const char* name);
 // What the launch probe program (tests/win/probe) wrote: one line per start,
-// "<its path>|<its command line>"; empty when it has not run.
+// "<its path>|<its command line>|<foreground lock timeout it found>"; empty
+// when it has not run.
 std::string LaunchProbeLog();
 void ClearLaunchProbeLog();
 // Unix path of a file given as a Windows path (Z:\... or any mapped drive).
@@ -91,6 +92,9 @@ std::string UnixPath(const std::string& windowsPath);
 bool RunUnix(const std::string& shellCommand, DWORD timeoutMs = 10000);
 // xdotool with the given arguments, e.g. Xdotool("click 9").
 bool Xdotool(const std::string& arguments);
+// Starts a command line (from `folder` when given) without waiting for it; the
+// caller closes the handles it gets.
+bool StartCommand(const std::string& commandLine, const std::string& folder, PROCESS_INFORMATION* started);
 // Runs a Windows program and waits for it, pumping messages; true when it ended
 // within timeoutMs. Its exit code goes to *exitCode when given.
 bool RunWindows(const std::string& commandLine, DWORD timeoutMs, DWORD* exitCode = nullptr,

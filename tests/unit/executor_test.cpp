@@ -1,6 +1,5 @@
-// The executor with recording fakes for input, foreground window and host: what
-// each function sends, and the rules that keep releases with their presses and
-// leave nothing down.
+// The executor over recording fakes: what each function sends, and the rules that
+// keep releases with their presses and leave nothing down.
 #include "actions/executor.h"
 
 #include <gtest/gtest.h>
@@ -88,8 +87,8 @@ const Row kFunctions[] = {
     {"Arbeitsplatz öffnen", "", "Shell(OpenDrivesFolder)"}, {"Bild runter", "K22+", "K22-"},
     {"Bild hoch", "K21+", "K21-"}, {"Favoritenordner", "", "P111:A232"},
     {"Nach Computer suchen", "", "Shell(FindComputer)"}, {"Nach Dateien oder Ordnern suchen", "", "Shell(FindFiles)"},
-    {"Maximieren", "", "P112:F030"}, {"Minimieren", "", "P112:F020"},
-    {"Einfügen (Strg+V)", "", "K11+ K56+ K11- K56-"}, {"Fenster zurückholen (Alt+Tab)", "", "K12+ K09+ K12- K09-"},
+    {"Maximieren", "", "P112:F030"}, {"Minimieren", "", "P112:F020"}, {"Einfügen (Strg+V)", "", "K11+ K56+ K11- K56-"},
+    {"Fenster zurückholen (Alt+Tab)", "", "K12+ K09+ K12- K09-"},
     {"Wiederherstellen (Strg+Y)", "", "K11+ K59+ K11- K59-"}, {"Ausführen...", "", "Shell(FileRun)"},
     {"Alle auswählen (Strg+A)", "", "K11+ K41+ K11- K41-"}, {"Umschalttaste", "K10+", "K10-"},
     {"Leertaste", "K20+", "K20-"}, {"Startmenü ", "K5B+", "K5B-"}, {"Tab", "K09+", "K09-"},
@@ -133,7 +132,7 @@ TEST_F(ExecutorTest, EveryFunctionDoesWhatItsTextSaysAndLeavesNothingDown) {
   buttons.fill(10);
   for (int eventCode : {36, 40, 44, 48, 0, 33}) EXPECT_EQ(Click(eventCode), "") << "no slot: " << eventCode;
   for (int code : {-1, 51, 1000}) {
-    EXPECT_EQ(ListText(code), nullptr);
+    EXPECT_TRUE(!ListText(code) && !ListText(code, true)) << code;
     buttons[4] = code;
     EXPECT_EQ(Click(14), "") << code;
   }

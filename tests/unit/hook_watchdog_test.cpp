@@ -66,12 +66,14 @@ TEST_P(HookWatchdogRule, DecidesInOrder) {
     const auto result = watchdog.Check(step.sample);
     EXPECT_EQ(result.reinstall, step.reinstall);
     ASSERT_EQ(result.nextCheckMs.has_value(), step.checksAgain);
-    if (result.nextCheckMs) EXPECT_EQ(*result.nextCheckMs, kP);
+    if (result.nextCheckMs) {
+      EXPECT_EQ(*result.nextCheckMs, kP);
+    }
     if (result.reinstall) watchdog.Installed(step.sample.now);
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Times, HookWatchdogRule, testing::ValuesIn(kRows),
-                         [](const testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<Row>& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -54,9 +54,10 @@ std::pair<int, int> BitmapSize(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   unsigned char header[26] = {};
   if (!in.read(reinterpret_cast<char*>(header), sizeof header) || header[0] != 'B' || header[1] != 'M') return {0, 0};
-  auto at = [&](int offset) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(header[offset]) | header[offset + 1] << 8 |
-                                     header[offset + 2] << 16 | static_cast<std::uint32_t>(header[offset + 3]) << 24);
+  auto at = [&](std::size_t offset) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 4; i-- > 0;) value = value << 8 | header[offset + i];
+    return static_cast<std::int32_t>(value);
   };
   return {at(18), std::abs(at(22))};
 }

@@ -1,86 +1,135 @@
 // The names the macro page shows for keys, and the rules of recording a macro.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "sheet/key_names.h"
 #include "sheet/macro_capture.h"
 
 namespace {
 
-using sheet::AppendKeyName;
-using sheet::KeyName;
+using sheet::KeyNamer;
 
-std::string NameOf(std::uint32_t vk) {
-  const char* name = KeyName(vk);
-  return name ? name : "<none>";
-}
-
-TEST(KeyNames, LettersDigitsKeypadAndFunctionKeysByClass) {
-  for (char c = 'A'; c <= 'Z'; ++c) EXPECT_EQ(NameOf(static_cast<std::uint32_t>(c)), std::string(" ") + c + " ");
+TEST(KeyNames, TheTableByClassAndByKey) {
+  const KeyNamer names;
+  for (char c = 'A'; c <= 'Z'; ++c) EXPECT_EQ(names.Name(static_cast<std::uint32_t>(c)), std::string(" ") + c + " ");
   for (int d = 0; d <= 9; ++d) {
-    const std::string digit = " " + std::to_string(d) + " ";
-    EXPECT_EQ(NameOf(48 + d), digit);
-    EXPECT_EQ(NameOf(96 + d), digit) << "the keypad reads like the digit row";
+    EXPECT_EQ(names.Name(48 + d), " " + std::to_string(d) + " ");
+    EXPECT_EQ(names.Name(96 + d), " " + std::to_string(d) + " ") << "the keypad reads like the digit row";
   }
-  for (int n = 1; n <= 12; ++n) EXPECT_EQ(NameOf(0x70 + n - 1), " F" + std::to_string(n) + " ");
-}
-
-TEST(KeyNames, TheNamedKeysOfTheTable) {
+  for (int n = 1; n <= 12; ++n) EXPECT_EQ(names.Name(0x70 + n - 1), " F" + std::to_string(n) + " ");
   const std::pair<std::uint32_t, const char*> named[] = {
-      {8, " BackSpace "}, {9, " Tab "},           {13, " Enter "},        {16, " Shift "},      {17, " Ctrl "},
-      {18, " Alt "},      {19, " Pause "},        {20, " CapsLock "},     {27, " Esc "},        {32, " Space "},
-      {33, " Page UP "},  {34, " Page Down "},    {35, " End "},          {36, " Home "},       {37, " Left "},
-      {38, " Up "},       {39, " Right "},        {40, " Down "},         {41, " Select "},     {43, " Execute "},
-      {44, " Print Screen "}, {45, " Insert "},   {46, " Delete "},       {47, " Help "},       {91, " LWIN "},
-      {92, " RWIN "},     {93, " APP "},          {106, " * "},           {107, " + "},         {108, "   "},
-      {109, " - "},       {110, " . "},           {111, " / "},           {144, " Number Lock "}, {145, " Scroll Lock "},
-      {186, " ; "},       {187, " = "},           {188, " , "},           {189, " - "},         {190, " . "},
-      {191, " / "},       {192, " ` "},           {219, " [ "},           {220, " | "},         {221, " ] "},
-      {222, " ' "},
+      {8, " BackSpace "}, {9, " Tab "}, {13, " Enter "}, {16, " Shift "}, {17, " Ctrl "}, {18, " Alt "},
+      {19, " Pause "}, {20, " CapsLock "}, {27, " Esc "}, {32, " Space "}, {33, " Page UP "}, {34, " Page Down "},
+      {35, " End "}, {36, " Home "}, {37, " Left "}, {38, " Up "}, {39, " Right "}, {40, " Down "}, {41, " Select "},
+      {43, " Execute "}, {44, " Print Screen "}, {45, " Insert "}, {46, " Delete "}, {47, " Help "}, {91, " LWIN "},
+      {92, " RWIN "}, {93, " APP "}, {106, " * "}, {107, " + "}, {108, "   "}, {109, " - "}, {110, " . "},
+      {111, " / "}, {144, " Number Lock "}, {145, " Scroll Lock "}, {186, " ; "}, {187, " = "}, {188, " , "},
+      {189, " - "}, {190, " . "}, {191, " / "}, {192, " ` "}, {219, " [ "}, {220, " | "}, {221, " ] "}, {222, " ' "},
   };
-  for (const auto& key : named) EXPECT_EQ(NameOf(key.first), key.second) << key.first;
+  for (const auto& key : named) EXPECT_EQ(names.Name(key.first), key.second) << key.first;
+  int tableNames = 0;
+  for (std::uint32_t vk = 0; vk < 256; ++vk) tableNames += sheet::KeyName(vk) ? 1 : 0;
+  EXPECT_EQ(tableNames, 24 + 10 + 26 + 3 + 10 + 6 + 12 + 2 + 11);
 }
 
-TEST(KeyNames, CodesWithoutANameIncludingSidesOfModifiersAndValuesBeyondAByte) {
-  for (std::uint32_t vk : {0u, 1u, 7u, 10u, 12u, 14u, 15u, 21u, 26u, 28u, 31u, 42u, 58u, 64u, 94u, 95u, 124u, 135u,
-                           143u, 146u, 160u, 161u, 162u, 163u, 164u, 165u, 185u, 193u, 218u, 223u, 255u, 256u + 65,
-                           0x10000u + 17, 0xFFFFFFFFu})
-    EXPECT_EQ(KeyName(vk), nullptr) << vk;
-  int named = 0;
-  for (std::uint32_t vk = 0; vk < 256; ++vk) named += KeyName(vk) ? 1 : 0;
-  EXPECT_EQ(named, 24 + 10 + 26 + 3 + 10 + 6 + 12 + 2 + 11);
+TEST(KeyNames, NoStoredKeyIsInvisibleACodeWithoutANameShowsItsNumber) {
+  const KeyNamer names;
+  const std::pair<std::uint32_t, const char*> numbered[] = {{1, " #1 "}, {42, " #42 "}, {124, " #124 "},
+      {162, " #162 "}, {165, " #165 "}, {223, " #223 "}, {255, " #255 "}, {321, " #321 "}, {~0u, " #4294967295 "}};
+  for (const auto& key : numbered) EXPECT_EQ(names.Name(key.first), key.second);
+  const std::int32_t codes[] = {17, 0, 124, 90, 0};
+  EXPECT_EQ(names.Line(codes, 5), " Ctrl  #124  Z ") << "an empty slot adds nothing";
 }
 
-TEST(KeyNames, ALineHasTwoBlanksBetweenNamesAndOneAtEachEnd) {
-  std::string line;
-  EXPECT_EQ(AppendKeyName(line, 17), " Ctrl ");
-  EXPECT_EQ(AppendKeyName(line, 18), " Ctrl  Alt ");
-  EXPECT_EQ(AppendKeyName(line, 162), " Ctrl  Alt ") << "no name, nothing added";
-  EXPECT_EQ(AppendKeyName(line, 0), " Ctrl  Alt ");
-  EXPECT_EQ(AppendKeyName(line, 90), " Ctrl  Alt  Z ");
-  EXPECT_EQ(line, " Ctrl  Alt  Z ");
+// Unshifted characters of Windows' layouts (kbdus, kbdgr, kbdfr) for the layout keys.
+using Layout = std::map<std::uint32_t, char32_t>;
+const Layout kUs = {{0xBA, U';'}, {0xBB, U'='}, {0xBC, U','}, {0xBD, U'-'}, {0xBE, U'.'}, {0xBF, U'/'}, {0xC0, U'`'},
+                    {0xDB, U'['}, {0xDC, U'\\'}, {0xDD, U']'}, {0xDE, U'\''}, {0xE2, U'\\'}};
+const Layout kGerman = {{0xBA, U'ü'}, {0xBB, U'+'}, {0xBC, U','}, {0xBD, U'-'}, {0xBE, U'.'}, {0xBF, U'#'},
+                        {0xC0, U'ö'}, {0xDB, U'ß'}, {0xDC, U'^'}, {0xDD, U'´'}, {0xDE, U'ä'}, {0xE2, U'<'}};
+const Layout kFrench = {{0xBA, U'$'}, {0xBB, U'='}, {0xBC, U','}, {0xBE, U';'}, {0xBF, U':'}, {0xC0, U'ù'},
+                        {0xDB, U')'}, {0xDC, U'*'}, {0xDD, U'^'}, {0xDE, U'²'}, {0xDF, U'!'}, {0xE2, U'<'}};
+const Layout kCyrillic = {{0xBA, U'ж'}, {0xC0, U'ё'}, {0xBB, U'='}};
+
+KeyNamer NamerOf(const Layout& layout) {
+  return KeyNamer([&layout](std::uint32_t vk) -> char32_t {
+    auto it = layout.find(vk);
+    return it == layout.end() ? 0 : it->second;
+  });
 }
 
-TEST(MacroCapture, TakesFiveKeysAtMostCountsRepeatsAndStoresNamelessCodes) {
-  sheet::MacroCapture capture;
-  EXPECT_FALSE(capture.OnKey(65)) << "nothing is recorded before a macro is chosen";
-  capture.Start(2);
-  EXPECT_EQ(capture.Selected(), 2);
-  for (std::uint32_t vk : {17u, 17u, 124u, 90u, 65u}) EXPECT_TRUE(capture.OnKey(vk));
-  EXPECT_FALSE(capture.OnKey(66)) << "a sixth key changes nothing";
-  EXPECT_EQ(capture.Record(), (sheet::MacroRecord{17, 17, 124, 90, 65, 17, 17, 124, 90, 65}));
-  EXPECT_EQ(capture.Line(), " Ctrl  Ctrl  Z  A ") << "F13 is stored but not shown";
-  capture.Start(3);
-  EXPECT_EQ(capture.Record(), sheet::MacroRecord{}) << "choosing again starts afresh";
-  EXPECT_EQ(capture.Line(), "");
-  capture.Stop();
-  EXPECT_FALSE(capture.OnKey(65));
+TEST(KeyNames, LayoutKeysAreNamedByTheCharacterOfTheUsersLayoutInCapitals) {
+  struct Case {
+    const Layout* layout;
+    std::vector<std::uint32_t> codes;
+    const char* line;  // Windows-1252, as the page shows it
+  };
+  const Case cases[] = {
+      {&kUs, {0xBA, 0xBB, 0xDC, 0xE2, 0xDF}, " ;  =  \\  \\  #223 "},
+      {&kGerman, {0xBA, 0xC0, 0xDE, 0xDB, 0xBB}, " \xDC  \xD6  \xC4  \xDF  + "},
+      {&kGerman, {0xBF, 0xE2, 0xDC, 0xDD, 0xDF}, " #  <  ^  \xB4  #223 "},
+      {&kFrench, {0xC0, 0xDE, 0xDF, 0xBE, 0xBD}, " \xD9  \xB2  !  ;  - "},  // no OEM minus there: the table's name
+      {&kFrench, {0x31, 0x41, 0x5A, 0x10, 0}, " 1  A  Z  Shift "},        // other keys keep the table's names
+      {&kCyrillic, {0xBA, 0xC0, 0xBB, 0xE2, 0}, " ;  `  =  #226 "},         // what Windows-1252 cannot show
+  };
+  for (const Case& c : cases) {
+    std::vector<std::int32_t> codes(c.codes.begin(), c.codes.end());
+    EXPECT_EQ(NamerOf(*c.layout).Line(codes.data(), static_cast<int>(codes.size())), c.line);
+  }
 }
 
-TEST(MacroCapture, AStoredMacroIsShownByItsPressCodes) {
-  EXPECT_EQ(sheet::MacroLine({17, 18, 90, 0, 0, 90, 0, 0, 0, 0}), " Ctrl  Alt  Z ");
-  EXPECT_EQ(sheet::MacroLine({}), "");
+// A recording, step by step: C choose, K key typed into the sheet, X key typed
+// elsewhere, S "APP", L leave the page.
+struct Step { char op; int arg; };
+struct Recording {
+  std::vector<Step> steps;
+  std::string text1, text2;  // the first two fields afterwards
+  int enabled;                // the macro whose "APP" may store, 0 none
+  std::vector<std::int32_t> stored;  // what the last "APP" stored; empty: it stored nothing
+};
+
+TEST(MacroRecorder, FieldsShowWhatAppStoresAndOnlyTheMacroBeingRecordedIsStored) {
+  // Stored before: macro 1 is Ctrl+A, macro 2 is empty.
+  const sheet::StoredMacros stored = {{{17, 65, 0, 0, 0, 17, 65, 0, 0, 0}}};
+  const Recording cases[] = {
+      {{{'C', 2}, {'K', 17}, {'K', 18}, {'K', 90}, {'S', 2}}, " Ctrl  A ", " Ctrl  Alt  Z ", 0,
+       {17, 18, 90, 0, 0, 17, 18, 90, 0, 0}},
+      {{{'S', 1}}, " Ctrl  A ", "", 0, {}},
+      {{{'C', 2}, {'K', 66}, {'L', 0}, {'S', 2}}, " Ctrl  A ", "", 0, {}},
+      {{{'C', 1}, {'K', 66}, {'C', 2}, {'K', 67}, {'S', 1}}, " Ctrl  A ", " C ", 2, {}},
+      {{{'C', 1}, {'K', 66}, {'S', 2}}, " B ", "", 1, {}},
+      {{{'C', 1}, {'X', 66}, {'K', 124}, {'K', 124}, {'X', 67}}, " #124  #124 ", "", 1, {}},
+      {{{'C', 1}, {'K', 65}, {'K', 66}, {'K', 67}, {'K', 68}, {'K', 69}, {'K', 70}, {'S', 1}}, " A  B  C  D  E ", "", 0,
+       {65, 66, 67, 68, 69, 65, 66, 67, 68, 69}},
+      {{{'C', 1}, {'K', 65}, {'C', 1}, {'K', 40}, {'K', 32}, {'K', 9}, {'K', 13}, {'K', 27}, {'S', 1}},
+       " Down  Space  Tab  Enter  Esc ", "", 0, {40, 32, 9, 13, 27, 40, 32, 9, 13, 27}},
+      {{{'C', 1}, {'S', 1}}, "", "", 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+  };
+  for (const Recording& c : cases) {
+    sheet::MacroRecorder recorder;
+    // A recording of an earlier opening leaves nothing to store.
+    recorder.Open(stored, KeyNamer());
+    recorder.Choose(1);
+    recorder.OnKey(90, true);
+    recorder.Open(stored, KeyNamer());
+    std::vector<std::int32_t> last;
+    for (const Step& s : c.steps) {
+      sheet::MacroRecord record{};
+      if (s.op == 'C') recorder.Choose(s.arg);
+      if (s.op == 'K' || s.op == 'X') recorder.OnKey(static_cast<std::uint32_t>(s.arg), s.op == 'K');
+      if (s.op == 'S' && recorder.Store(s.arg, &record)) last.assign(record.begin(), record.end());
+      if (s.op == 'L') recorder.Leave();
+    }
+    SCOPED_TRACE(c.text1 + "|" + c.text2);
+    EXPECT_EQ(recorder.Text(1), c.text1);
+    EXPECT_EQ(recorder.Text(2), c.text2);
+    for (int m = 1; m <= 3; ++m) EXPECT_EQ(recorder.StoreEnabled(m), m == c.enabled) << m;
+    EXPECT_EQ(recorder.Recording(), c.enabled != 0);
+    EXPECT_EQ(last, c.stored);
+  }
 }
 
 }  // namespace

@@ -4,11 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 namespace {
 
-using launcher::ClampToWorkArea;
-using launcher::Point;
 using launcher::Rect;
 
 TEST(PopupRules, TheClampKeepsThePopupInsideTheWorkArea) {
@@ -16,35 +15,45 @@ TEST(PopupRules, TheClampKeepsThePopupInsideTheWorkArea) {
   const Rect bottomBar{0, 0, 1024, 738}, leftBar{30, 0, 1024, 768}, topBar{0, 30, 1024, 768};
   struct Case {
     Rect area;
-    int x, y, cx, cy;
-    Point expected;
+    int x, y, cx, cy, expectedX, expectedY;
   };
   const Case cases[] = {
-      {bottomBar, 5000, 5000, 120, 110, {904, 628}},  // right edge 1024, bottom edge 738
-      {bottomBar, -200, -200, 120, 110, {0, 0}},
-      {bottomBar, 300, 200, 120, 110, {300, 200}},  // inside: untouched
-      {bottomBar, 0, 0, 120, 110, {0, 0}},          // nothing stored reads as 0, 0
-      {leftBar, -200, 5000, 120, 110, {30, 658}},
-      {topBar, 5000, -200, 120, 110, {904, 30}},
-      {bottomBar, 100, 100, 2000, 110, {0, 100}},    // wider than the work area: at its left edge
-      {bottomBar, 100, -50, 120, 1000, {100, -262}},  // taller: at its bottom edge
-      {bottomBar, INT_MAX, INT_MIN, 120, 110, {904, 0}},
+      {bottomBar, 5000, 5000, 120, 110, 904, 628},  // right edge 1024, bottom edge 738
+      {bottomBar, -200, -200, 120, 110, 0, 0},
+      {bottomBar, 300, 200, 120, 110, 300, 200},  // inside: untouched
+      {leftBar, -200, 5000, 120, 110, 30, 658},
+      {topBar, 5000, -200, 120, 110, 904, 30},
+      {bottomBar, 100, 100, 2000, 110, 0, 100},     // wider than the work area: at its left edge
+      {bottomBar, 100, -50, 120, 1000, 100, -262},  // taller: at its bottom edge
+      {bottomBar, INT_MAX, INT_MIN, 120, 110, 904, 0},
   };
   for (const Case& c : cases) {
-    const Point p = ClampToWorkArea(c.x, c.y, c.cx, c.cy, c.area);
-    EXPECT_EQ(p.x, c.expected.x) << c.x << "," << c.y;
-    EXPECT_EQ(p.y, c.expected.y) << c.x << "," << c.y;
+    const launcher::Point p = launcher::ClampToWorkArea(c.x, c.y, c.cx, c.cy, c.area);
+    EXPECT_TRUE(p.x == c.expectedX && p.y == c.expectedY) << c.x << "," << c.y << " -> " << p.x << "," << p.y;
   }
 }
 
-TEST(PopupRules, TheWheelAlternatesOverTheWholeRunStartingWithTheUserPage) {
+TEST(PopupRules, TheWheelTurnsOncePerWholeNotchInEitherDirectionAndThePagesAlternateOverTheRun) {
+  const std::vector<std::pair<std::vector<int>, int>> cases = {
+      {std::vector<int>(10, 12), 1},  // a touchpad's notch
+      {std::vector<int>(9, 12), 0},
+      {{-120}, 1},
+      {{120, -120}, 2},     // back again
+      {{60, -60, -60}, 1},  // turning the other way starts the count afresh
+      {{200, 40}, 2},
+      {{32767, -32768}, 546},
+  };
+  for (const auto& [deltas, turns] : cases) {
+    launcher::WheelNotches notches;
+    int n = 0;
+    for (int delta : deltas) n += notches.Add(delta);
+    EXPECT_EQ(n, turns) << deltas.size() << " messages from " << deltas[0];
+  }
+  // The user page first, and the run goes on from one popup to the next.
   launcher::WheelPager pager;
-  EXPECT_EQ(pager.Next(), 0);  // the user page
-  EXPECT_EQ(pager.Next(), 1);  // the predefined page
-  EXPECT_EQ(pager.Next(), 0);
-  // A popup closed on the user page and a new one opened: the run goes on.
-  EXPECT_EQ(pager.Next(), 1);
-  EXPECT_EQ(pager.Next(), 0);
+  std::vector<int> pages;
+  for (int i = 0; i < 5; ++i) pages.push_back(pager.Next());
+  EXPECT_EQ(pages, (std::vector<int>{0, 1, 0, 1, 0}));
 }
 
 }  // namespace

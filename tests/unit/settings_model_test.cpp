@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "tests/unit/fake_storage.h"
@@ -13,6 +14,7 @@
 namespace {
 
 using settings::KeyMacro;
+std::string At(const std::string& section, const std::string& name) { return testsupport::FakeStorage::Key(section, name); }
 
 struct FakeHook : settings::HookLink {
   std::vector<std::vector<std::int32_t>> tables;  // as handed over
@@ -37,27 +39,30 @@ TEST_F(Model, AFreshProfileLoadsEachButtonAndSpeedAsItsIndexAndEmptyMacrosAndWri
   EXPECT_EQ(model.Macros(), settings::MacroTable{});
   EXPECT_EQ(model.Speed(0), 0);
   EXPECT_EQ(model.Speed(1), 1);
-  EXPECT_EQ(store.sections, (std::set<std::string>{"Setting For Key", "Setting For KeyCombination",
-                                                   "Setting For MouseXY"}));
+  EXPECT_EQ(store.sections, (std::set<std::string>{settings::kSectionKey, settings::kSectionMacro,
+                                                   settings::kSectionMouseXY}));
   EXPECT_EQ(store.writes, 0);
   EXPECT_TRUE(hook.tables.empty()) << "loading hands nothing to the hook";
 }
 
 TEST_F(Model, StoredValuesWinAndAreTakenAsTheyAre) {
-  store.dwords["Setting For Key\\key3"] = 9;
-  store.dwords["Setting For Key\\key5"] = -1;
-  store.dwords["Setting For KeyCombination\\keyCombination12"] = 0x41;
-  store.dwords["Setting For MouseXY\\key0"] = 12;
-  store.dwords["Setting For MouseXY\\key1"] = 20;
+  store.dwords[At(settings::kSectionKey, "key3")] = 9;
+  store.dwords[At(settings::kSectionKey, "key5")] = -1;
+  store.dwords[At(settings::kSectionMacro, "keyCombination12")] = 0x41;
+  store.dwords[At(settings::kSectionMouseXY, "key0")] = 12;
+  store.dwords[At(settings::kSectionMouseXY, "key1")] = 20;
   model.Load();
   EXPECT_EQ(model.Buttons(), (settings::ButtonTable{0, 1, 2, 9, 4, -1}));
   EXPECT_EQ(model.Macro(1), (KeyMacro{0, 0, 0x41, 0, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(model.Speed(0), 12);
   EXPECT_TRUE(model.SpeedsInDeviceRange());
-  for (auto [x, y] : {std::make_pair(4, 12), std::make_pair(12, 21), std::make_pair(5, 20)}) {
+  // Each bound of each axis broken once; both ends of the range kept.
+  const std::tuple<int, int, bool> cases[] = {{4, 12, false}, {21, 12, false}, {12, 4, false}, {12, 21, false},
+                                              {5, 20, true},  {20, 5, true}};
+  for (const auto& [x, y, inRange] : cases) {
     model.SetSpeed(0, x);
     model.SetSpeed(1, y);
-    EXPECT_EQ(model.SpeedsInDeviceRange(), x >= 5 && y <= 20) << x << "," << y;
+    EXPECT_EQ(model.SpeedsInDeviceRange(), inRange) << x << ", " << y;
   }
 }
 
@@ -71,17 +76,17 @@ TEST_F(Model, ButtonsGoThroughTheRawPathWhichNeverCreatesTheSectionMacrosAndSpee
   model.StoreMacro(2);
   model.StoreSpeeds();
   EXPECT_EQ(store.writes, 12);
-  EXPECT_EQ(store.dwords["Setting For KeyCombination\\keyCombination20"], 17);
-  EXPECT_EQ(store.dwords["Setting For KeyCombination\\keyCombination27"], 90);
-  EXPECT_FALSE(store.dwords.count("Setting For KeyCombination\\keyCombination19"));
-  EXPECT_EQ(store.dwords["Setting For MouseXY\\key0"], 20);
-  EXPECT_EQ(store.dwords["Setting For MouseXY\\key1"], 12);
+  EXPECT_EQ(store.dwords[At(settings::kSectionMacro, "keyCombination20")], 17);
+  EXPECT_EQ(store.dwords[At(settings::kSectionMacro, "keyCombination27")], 90);
+  EXPECT_FALSE(store.dwords.count(At(settings::kSectionMacro, "keyCombination19")));
+  EXPECT_EQ(store.dwords[At(settings::kSectionMouseXY, "key0")], 20);
+  EXPECT_EQ(store.dwords[At(settings::kSectionMouseXY, "key1")], 12);
   model.Load();  // start-up creates the buttons' section
   model.SetButtonFunc(4, 9);
   model.StoreButtons();
   EXPECT_EQ(store.writes, 18);
-  EXPECT_EQ(store.dwords["Setting For Key\\key4"], 9);
-  EXPECT_EQ(store.dwords["Setting For Key\\key5"], 5);
+  EXPECT_EQ(store.dwords[At(settings::kSectionKey, "key4")], 9);
+  EXPECT_EQ(store.dwords[At(settings::kSectionKey, "key5")], 5);
 }
 
 TEST_F(Model, ShortcutsReadAbsentAsEmptyAndOnlyNonEmptyOnesAreWritten) {
@@ -93,12 +98,12 @@ TEST_F(Model, ShortcutsReadAbsentAsEmptyAndOnlyNonEmptyOnesAreWritten) {
   model.SetShortcuts(table);
   model.StoreShortcuts();
   EXPECT_EQ(store.writes, 0) << "the key belongs to installation; without it nothing is written";
-  store.sections.insert("Setting For ShortcutKey");
-  store.strings["Setting For ShortcutKey\\ShortcutKey #2"] = "kept";
+  store.sections.insert(settings::kSectionShortcut);
+  store.strings[At(settings::kSectionShortcut, "ShortcutKey #2")] = "kept";
   model.StoreShortcuts();
   EXPECT_EQ(store.writes, 2);
-  EXPECT_EQ(store.strings["Setting For ShortcutKey\\ShortcutKey #1"], "Notepad");
-  EXPECT_EQ(store.strings["Setting For ShortcutKey\\ShortcutKey #10"], " ");
+  EXPECT_EQ(store.strings[At(settings::kSectionShortcut, "ShortcutKey #1")], "Notepad");
+  EXPECT_EQ(store.strings[At(settings::kSectionShortcut, "ShortcutKey #10")], " ");
   model.LoadShortcuts();
   EXPECT_EQ(model.Shortcuts()[1], "kept");
 }
@@ -110,8 +115,8 @@ TEST_F(Model, PublishHandsTheLiveTableByAddressAndReloadsTakeTheStoredValues) {
   EXPECT_EQ(hook.tables[0], (std::vector<std::int32_t>{0, 1, 2, 3, 4, 5}));
   model.SetButtonFunc(2, 13);
   EXPECT_EQ(hook.address[2], 13) << "the address is the model's own table";
-  store.dwords["Setting For Key\\key4"] = 24;
-  store.dwords["Setting For Wheel\\WheelType"] = 3;
+  store.dwords[At(settings::kSectionKey, "key4")] = 24;
+  store.dwords[At(settings::kSectionWheel, "WheelType")] = 3;
   model.ReloadButtons();
   ASSERT_EQ(hook.tables.size(), 2u);
   EXPECT_EQ(hook.tables[1], (std::vector<std::int32_t>{0, 1, 2, 3, 24, 5}));

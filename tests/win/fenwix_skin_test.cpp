@@ -10,8 +10,6 @@
 
 namespace {
 
-using testsupport::MessageRecorder;
-
 HMODULE Library(const char* name) { return ::LoadLibraryA((testsupport::ProgramFolder() + "\\" + name).c_str()); }
 template <typename Fn>
 Fn Resolve(HMODULE module, const char* name) {
@@ -23,12 +21,14 @@ TEST(FenwixLink, OpenAndCloseAreAcceptedAndNothingIsPosted) {
   auto open = Resolve<DeviceLinkOpenFn>(module, "DeviceLinkOpen");
   auto close = Resolve<DeviceLinkCloseFn>(module, "DeviceLinkClose");
   ASSERT_TRUE(open && close);
-  MessageRecorder recorder(WM_USER, 0x7FFF);  // whatever the library could send, resolution steps included
+  testsupport::MessageRecorder recorder(WM_USER, 0x7FFF);  // whatever the library could send, resolution steps included
   EXPECT_NE(0, open(recorder.hwnd(), makerlibs::WM_MOUSEBTN_UP, 0));
   ::PostMessageA(recorder.hwnd(), makerlibs::WM_MOUSEBTN_UP, 0, 36);  // the recorder does hear a report
-  testsupport::PumpFor(400);
+  testsupport::PumpFor(200);
   EXPECT_NE(0, close());
   EXPECT_NE(0, close());
+  EXPECT_TRUE(open(recorder.hwnd(), makerlibs::WM_MOUSEBTN_UP, 0) && close()) << "opened again";
+  testsupport::PumpFor(200);
   EXPECT_EQ(recorder.Entries().size(), 1u) << "only the test's own message";
   ::FreeLibrary(module);
 }

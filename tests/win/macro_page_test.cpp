@@ -5,15 +5,14 @@
 
 #include <commctrl.h>
 
-#include <functional>
 #include <vector>
 
+#include "framework/wnd_win.h"
 #include "makerlibs/include/maker_contract.h"
 #include "res/resource.h"
 #include "settings/registry_store_win.h"
-#include "settings/settings_model.h"
+#include "sheet/Kestrin_About.h"
 #include "sheet/Kestrin_Macro.h"
-#include "framework/wnd_win.h"
 #include "tests/support/counting_hook.h"
 #include "tests/support/sheet_runner.h"
 #include "tests/support/wine_support.h"
@@ -22,62 +21,38 @@ using namespace testsupport;
 
 namespace {
 
-// Pumps like the sheet's loop does: queued messages see the windows'
-// pre-translation first (the page takes the hook's reports there).
-void PumpLikeTheSheet(DWORD ms) {
-  const DWORD start = ::GetTickCount();
+// Reports as the hook posts them, pumped as the sheet's loop does: the page
+// takes them in its pre-translation.
+void Report(HWND page, std::vector<WPARAM> keys, HWND foreground) {
+  for (WPARAM vk : keys) ::PostMessageA(page, makerlibs::WM_HOOK_KEY, vk, reinterpret_cast<LPARAM>(foreground));
   MSG msg;
-  while (::GetTickCount() - start < ms) {
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (fw::PreTranslateThroughTree(&msg)) continue;
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
-    ::Sleep(5);
-  }
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    if (!fw::PreTranslateThroughTree(&msg)) ::DispatchMessageA(&msg);
 }
+void Click(HWND page, int id) { ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
-class MacroPageInProcess : public testing::Test {
- protected:
-  void SetUp() override { DeleteProgramSettings(); }
-  void TearDown() override { DeleteProgramSettings(); }
-
-  void Run(std::function<void(HWND sheet, HWND page)> script) {
-    RunSheet(model, {&page}, [script](HWND sheet) { script(sheet, CurrentPageOf(sheet)); });
-  }
-
+TEST(MacroPageInProcess, NamesByWinesLayoutTakesOnlyKeysForTheSheetAndStopsWhenLeft) {
   settings::RegistryStore store;
   CountingHook hook;
   settings::SettingsModel model{store, hook};
   std::vector<HWND> targets;
-  sheet::Kestrin_Macro page{model, [this](HWND target) { targets.push_back(target); }};
-};
-
-TEST_F(MacroPageInProcess, TheHookReportsToThePageWhileItExistsAndToNothingAfterwards) {
-  model.SetMacro(1, {17, 999, 65, 0, 0, 17, 999, 65, 0, 0});
+  sheet::Kestrin_Macro page{model, [&](HWND target) { targets.push_back(target); }};
+  sheet::Kestrin_About about;
   HWND pageWindow = nullptr;
-  Run([&](HWND sheet, HWND page) {
-    pageWindow = page;
-    EXPECT_EQ(ItemText(page, IDC_MACRO2_TEXT), " Ctrl  A ") << "a code without a name is not shown";
-    // APP before any choice stores nothing: its button is disabled, and a click
-    // that comes anyway (a message from another program) is ignored.
-    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_MACRO1_STORE, BN_CLICKED), 0);
-    EXPECT_EQ(model.Macro(0), settings::KeyMacro{});
-    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_MACRO1, BN_CLICKED), 0);
-    for (WPARAM vk : {16, 16, 88}) ::PostMessageA(page, makerlibs::WM_HOOK_KEY, vk, 0);
-    PumpLikeTheSheet(100);
-    EXPECT_EQ(ItemText(page, IDC_MACRO1_TEXT), " Shift  Shift  X ");
-    // Storing macro 3 while macro 1 is being recorded does nothing.
-    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_MACRO3_STORE, BN_CLICKED), 0);
-    EXPECT_EQ(model.Macro(2), settings::KeyMacro{});
-    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_MACRO1_STORE, BN_CLICKED), 0);
-    EXPECT_EQ(model.Macro(0), (settings::KeyMacro{16, 16, 88, 0, 0, 16, 16, 88, 0, 0}));
-    ::SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  RunSheet(model, {&page, &about}, [&](HWND sheet) {
+    HWND p = pageWindow = CurrentPageOf(sheet);
+    Click(p, IDC_MACRO2);
+    Report(p, {VK_OEM_1, VK_OEM_7, 124}, sheet);
+    Report(p, {'Y'}, ::GetDesktopWindow());  // typed into another window
+    EXPECT_EQ(ItemText(p, IDC_MACRO2_TEXT), " ;  '  #124 ") << "Wine's layout here is the US one";
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(p, IDC_MACRO2_STORE)));
+    ::SendMessageA(sheet, PSM_SETCURSEL, 1, 0);  // leaves the page: recording ends unstored
+    Report(p, {'B'}, sheet);
+    EXPECT_EQ(ItemText(p, IDC_MACRO2_TEXT), "");
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(p, IDC_MACRO2_STORE)));
+    PressSheetButton(sheet, PSBTN_CANCEL);
   });
   EXPECT_EQ(targets, (std::vector<HWND>{pageWindow, nullptr}));
-  DWORD value = 0;
-  EXPECT_TRUE(ReadUserDword("Software\\Trovane Mouse\\Pelrand\\Setting For KeyCombination", "keyCombination1", &value));
-  EXPECT_EQ(value, 16u) << "stored at once, Cancel or not";
 }
 
 }  // namespace

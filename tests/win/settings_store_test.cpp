@@ -11,7 +11,7 @@ using namespace testsupport;
 
 namespace {
 
-const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
+const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";  // spelled out: outside programs rely on it
 
 class SettingsStore : public testing::Test {
  protected:

@@ -8,7 +8,9 @@
 //   - idle CPU time and wake-ups, private and resident memory, beside a
 //     process with one hidden window;
 //   - start-up to the first window and to the hooks in place;
-//   - stripped binary sizes.
+//   - stripped binary sizes;
+//   - a click on a launcher icon to the popup gone, for a slot that starts a
+//     program and for one that starts nothing.
 // Prints one table; with --markdown <file> also writes it there (scripts/bench
 // puts it into the README). Asserts nothing.
 #include <windows.h>
@@ -216,6 +218,27 @@ std::vector<Idle> MeasureIdle(const std::vector<std::string>& processes, const s
   return idle;
 }
 
+// Opens the popup by the sixth slot's Hot Button function, clicks the icon of
+// `slot` and waits, polling every millisecond, until the popup is gone.
+double PopupCloseMedianMs(HWND dispatch, int slot) {
+  std::vector<double> times;
+  for (int i = 0; i < 20; ++i) {
+    ::PostMessageA(dispatch, makerlibs::WM_MOUSEBTN_DOWN, 0, 13);
+    ::PostMessageA(dispatch, makerlibs::WM_MOUSEBTN_UP, 0, 13);
+    HWND popup = nullptr;
+    if (!PumpUntil([&] { return (popup = ::FindWindowA(nullptr, "Hot Button")) && ::IsWindowVisible(popup); }, 3000))
+      continue;
+    PumpFor(100);
+    HWND icon = ::GetDlgItem(popup, 1094 + slot);
+    const double clicked = Now();
+    ::PostMessageA(popup, WM_COMMAND, MAKEWPARAM(1094 + slot, STN_CLICKED), reinterpret_cast<LPARAM>(icon));
+    while (::IsWindow(popup) && Now() - clicked < 3000) ::Sleep(1);
+    times.push_back(Now() - clicked);
+    PumpFor(200);
+  }
+  return Percentile(times, 0.5);
+}
+
 std::string Fixed(double value, int decimals) {
   char text[32];
   std::snprintf(text, sizeof text, "%.*f", decimals, value);
@@ -232,7 +255,12 @@ int main(int argc, char** argv) {
     if (std::string(argv[i]) == "--markdown") markdownFile = argv[i + 1];
   e2e::EndAllInstances();
   DeleteProgramSettings();
-  WriteUserDword("Software\\Trovane Mouse\\Pelrand\\Setting For Key", "key4", 9);  // 5th: Ctrl+C
+  WriteUserDword("Software\\Trovane Mouse\\Pelrand\\Setting For Key", "key4", 9);   // 5th: Ctrl+C
+  WriteUserDword("Software\\Trovane Mouse\\Pelrand\\Setting For Key", "key5", 47);  // 6th: Hot-Button-Menü
+  const std::string shortcuts = "Software\\Trovane Mouse\\Pelrand\\Setting For ShortcutKey";
+  CreateUserKey(shortcuts);
+  WriteUserString(shortcuts, "ShortcutKey #10", ProgramFolder() + "\\launch_probe.exe");
+  WriteUserString(shortcuts, "ShortcutKey #11", " ");
 
   std::vector<std::vector<std::string>> rows;
   auto row = [&](const std::string& what, const std::string& program, const std::string& floor,
@@ -279,6 +307,8 @@ int main(int argc, char** argv) {
   const Memory memory = MemoryOf("[P]elrand.exe"), floorMemory = MemoryOf("[f]loor_program.exe");
   const std::vector<Idle> idles = MeasureIdle(patterns, patterns);
   const Idle idle = idles[0], floorIdle = idles[1];
+  const double launchCloseMs = PopupCloseMedianMs(program.Dispatch(), 10);
+  const double emptyCloseMs = PopupCloseMedianMs(program.Dispatch(), 11);
   program.Exit();
 
   row("Button event to first key at another program's hook, median", Fixed(latency.median, 3) + " ms",
@@ -300,6 +330,9 @@ int main(int argc, char** argv) {
       Ratio(frameMs, floorWindowMs));
   row("Start-up to the hooks in place", Fixed(hooksMs, 0) + " ms", Fixed(floorHookMs, 0) + " ms",
       Ratio(hooksMs, floorHookMs));
+  row("Click on a launcher icon to the popup gone, median of 20: a program's slot", Fixed(launchCloseMs, 1) + " ms",
+      "-", "-");
+  row("... a slot that starts nothing", Fixed(emptyCloseMs, 1) + " ms", "-", "-");
   const long floorSize = StrippedSize(ProgramFolder() + "\\floor_program.exe");
   long total = 0;
   for (const char* file : {"Pelrand.exe", "Varnel.dll", "Oskem.dll", "Fenwix.dll", "SkinMagic.dll"}) {

@@ -9,6 +9,13 @@
 
 #include <string>
 
+extern "C" {
+__declspec(dllexport) void CALLBACK LeaveMouseHook(HWND, HINSTANCE, LPSTR, int);
+__declspec(dllexport) void CALLBACK Record(HWND, HINSTANCE, LPSTR, int);
+__declspec(dllexport) LRESULT CALLBACK RefuseFrame(int code, WPARAM wp, LPARAM lp);
+}
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID);
+
 namespace {
 HMODULE g_module = nullptr;
 LRESULT CALLBACK PassOn(int code, WPARAM wp, LPARAM lp) { return CallNextHookEx(nullptr, code, wp, lp); }

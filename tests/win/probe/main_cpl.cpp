@@ -18,6 +18,9 @@ void Note(const char* what) {
 }
 }  // namespace
 
+// The entry point the control panel looks up by name.
+extern "C" __declspec(dllexport) LONG APIENTRY CPlApplet(HWND window, UINT message, LPARAM lParam1, LPARAM lParam2);
+
 extern "C" __declspec(dllexport) LONG APIENTRY CPlApplet(HWND, UINT message, LPARAM, LPARAM lParam2) {
   switch (message) {
     case CPL_INIT:
