@@ -9,13 +9,14 @@
 #include "res/resource.h"
 #include "tests/support/program.h"
 #include "tests/support/sheet_driver.h"
+#include "settings/schema.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;
 
 namespace {
 
-const std::string kMacros = "Software\\Trovane Mouse\\Pelrand\\Setting For KeyCombination";
+const std::string kMacros = Section(settings::kSectionMacro);
 constexpr int kMacroTab = 4;
 
 // Macro 1's ten values as stored, "-" where absent.

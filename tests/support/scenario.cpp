@@ -11,10 +11,6 @@ using namespace testsupport;
 
 namespace e2e {
 
-std::string Section(const char* section) {
-  return std::string(settings::kProfileRoot) + "\\" + section;
-}
-
 std::string ButtonValue(int slot) { return settings::KeyValueName(slot); }
 
 std::vector<unsigned char> DeviceBytes() {

@@ -15,6 +15,7 @@
 #include "sheet/Kestrin_WheelSetting.h"
 #include "tests/support/counting_hook.h"
 #include "tests/support/sheet_runner.h"
+#include "settings/schema.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;
@@ -57,7 +58,7 @@ void Choose(HWND page, int list, int index) {
 
 TEST(SystemPages, OpeningEveryTabAndOkWriteNothingAChangeWritesOnlyItself) {
   DeleteProgramSettings();
-  ASSERT_TRUE(WriteUserString("Software\\Trovane Mouse\\Pelrand\\Setting For ShortcutKey", "ShortcutKey #1", "calc"));
+  ASSERT_TRUE(WriteUserString(Section(settings::kSectionShortcut), "ShortcutKey #1", "calc"));
   RecordingParameters system;
   RecordingStore store;
   CountingHook hook;
