@@ -13,11 +13,9 @@ void Executor::OnButtonEvent(int eventCode, Notification notification, const But
   for (const Op& op : PlanForFunction(*code, notification, macros)) Perform(op, held);
 }
 
-void Executor::ReleaseHeld(bool workerStopped) {
+void Executor::ReleaseHeld() {
   std::unique_lock<std::timed_mutex> lock(m_inputLock, std::defer_lock);
-  // A stopped worker may have been stopped holding the lock: it will never
-  // touch the record again, so it is read all the same.
-  if (!lock.try_lock_for(std::chrono::milliseconds(workerStopped ? 100 : 1000)) && !workerStopped) return;
+  if (!lock.try_lock_for(std::chrono::milliseconds(1000))) return;
   for (const Op& op : m_held.ReleaseAll()) Send(op);
 }
 

@@ -63,9 +63,9 @@ class Executor {
   void OnButtonEvent(int eventCode, Notification notification, const ButtonTable& buttons,
                      const MacroTable& macros);
   // Lets go of every key and button the functions left down. Callable from
-  // any thread; workerStopped: the thread performing the functions is
-  // suspended for good (an exit that could not wait for it any longer).
-  void ReleaseHeld(bool workerStopped = false);
+  // any thread; waits for a function being performed at most a second, and
+  // gives up (releasing nothing) after that.
+  void ReleaseHeld();
 
  private:
   void Perform(const Op& op, bool heldFunction);

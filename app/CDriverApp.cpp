@@ -25,22 +25,35 @@ BOOL CDriverApp::InitInstance() {
   m_mutex.reset(::CreateMutexA(nullptr, TRUE, res::kMutexName));
   if (::GetLastError() == ERROR_ALREADY_EXISTS) return FALSE;
 
+  // The settings first, then at once the worker thread, which hands the hook
+  // the table just loaded: the hooks are in place while the frame is still
+  // being made (the tray icon is the slow part of that).
+  m_settings.Load();
+  m_msgThread.CreateThread(0, 0, nullptr);
+
   auto* frame = new CMainFrame(*this, m_settings);
   m_pMainWnd = frame;
-  // The frame's creation loads the settings, writes the device speeds and adds the tray icon.
-  frame->Create(nullptr, WS_OVERLAPPEDWINDOW, fw::FrameWnd::rectDefault, nullptr, nullptr, 0);
+  // The frame's creation writes the device speeds and adds the tray icon.
+  if (!frame->Create(nullptr, WS_OVERLAPPEDWINDOW, fw::FrameWnd::rectDefault, nullptr, nullptr, 0)) {
+    // A window that was made and then refused went with its object (the frame
+    // deletes itself with its window, and is no longer the main window then);
+    // an object that never got its window is still ours to delete. Either way
+    // nothing is left to end the process later: it ends now, and says so.
+    if (m_pMainWnd == frame) delete frame;
+    m_pMainWnd = nullptr;
+    m_startFailed = true;
+    return FALSE;
+  }
   frame->ShowWindow(SW_HIDE);
   ::SetWindowTextA(frame->GetSafeHwnd(), res::kFrameTitle);
   ::UpdateWindow(frame->GetSafeHwnd());
-
-  // After the frame: the worker thread hands the hook the table just loaded.
-  m_msgThread.CreateThread(0, 0, nullptr);
   return TRUE;
 }
 
 int CDriverApp::ExitInstance() {
   m_msgThread.Shutdown();
-  return fw::WinApp::ExitInstance();
+  const int code = fw::WinApp::ExitInstance();
+  return m_startFailed ? kStartFailedExitCode : code;
 }
 
 void CDriverApp::OnAppExit() {

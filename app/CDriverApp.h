@@ -14,6 +14,10 @@ namespace app {
 
 class CDriverApp : public fw::WinApp {
  public:
+  // The process's exit code when its frame could not be created (a second
+  // instance ends with 0: it is no failure).
+  static constexpr int kStartFailedExitCode = 1;
+
   CDriverApp();
 
   BOOL InitInstance() override;
@@ -33,6 +37,7 @@ class CDriverApp : public fw::WinApp {
   bridge::CMsgThread m_msgThread{m_settings, [this] { launcher::OpenHotButton(m_store, m_popupPager); }};
   // Held until the application object goes, at the end of WinMain.
   fw::UniqueHandle m_mutex;
+  bool m_startFailed = false;
 };
 
 }  // namespace app

@@ -29,7 +29,6 @@ CMainFrame::CMainFrame(fw::WinApp& app, settings::SettingsModel& settings)
 int CMainFrame::OnCreate(CREATESTRUCTA*) {
   if (Default() == -1) return -1;
   m_menuTray.reset(::LoadMenuA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDR_TRAY_MENU)));
-  m_settings.Load();
   // The device takes 5..20; anything else (nothing stored yet, or a value an
   // outside tool wrote) is not sent, and stays stored as it is.
   if (m_settings.SpeedsInDeviceRange()) bridge::WriteDeviceSpeed(m_settings.Speed(0), m_settings.Speed(1));

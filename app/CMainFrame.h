@@ -1,6 +1,6 @@
-// The hidden main window: owns the tray icon and its menu, loads the settings
-// at start-up, owns the seven configuration pages and opens the sheet over them,
-// and takes the reload requests of outside programs.
+// The hidden main window: owns the tray icon and its menu, writes the loaded
+// speeds to the device at start-up, owns the seven configuration pages and
+// opens the sheet over them, and takes the reload requests of outside programs.
 #pragma once
 
 #include "framework/frame_wnd_win.h"

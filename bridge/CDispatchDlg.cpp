@@ -33,27 +33,54 @@ BOOL CDispatchDlg::RequestShutdown() {
 BOOL CDispatchDlg::OnInitDialog() {
   fw::Dialog::OnInitDialog();
   ApplySkin(fw::ResourceInstance());
-  ::CoInitialize(nullptr);
+  return TRUE;
+}
+
+// After the hooks: starting COM and making the shell's object take most of the
+// worker's start-up, and no click should wait for them.
+void CDispatchDlg::ConnectShell() {
+  // Once; the message could also come from another program.
+  if (m_shellConnected) return;
+  m_shellConnected = true;
+  m_comStarted = SUCCEEDED(::CoInitialize(nullptr));
   ::InitCommonControls();
   if (FAILED(::CoCreateInstance(CLSID_Shell, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IShellDispatch,
                                 m_pShellDispatch.PutVoid())))
     m_pShellDispatch.Reset();
-  return static_cast<bool>(m_pShellDispatch);
 }
 
 void CDispatchDlg::OnDestroy() {
   // A picture still showing when the program ends must not stay on the screen.
   m_indicator.Hide();
+  m_hookWatch.Detach();
   Default();
   m_pShellDispatch.Reset();
-  ::CoUninitialize();
+  if (m_comStarted) ::CoUninitialize();
+  m_comStarted = false;
 }
 
 void CDispatchDlg::OnTimer(UINT_PTR id) {
   if (id == actions::kIndicatorTimerId) {
     m_indicator.Hide();
     ::KillTimer(m_hWnd, id);
+  } else if (id == kHookWatchTimerId) {
+    m_hookWatch.OnTimer();
   }
+  Default();
+}
+
+void CDispatchDlg::OnPowerBroadcast(WPARAM event) {
+  if (m_hookWatch.OnPowerBroadcast(event)) m_executor.ReleaseHeld();
+}
+
+void CDispatchDlg::OnSessionChange(WPARAM event) {
+  // Nothing a button holds (Shift, the left button) may stay down on the lock
+  // screen, nor for the session that takes over.
+  if (m_hookWatch.OnSessionChange(event)) m_executor.ReleaseHeld();
+}
+
+void CDispatchDlg::OnRawInput(WPARAM) {
+  m_hookWatch.OnRawInput();
   Default();
 }
 
@@ -76,10 +103,13 @@ LRESULT CDispatchDlg::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
         OnButtonEvent(static_cast<int>(lp), actions::Notification::Release);
       return 0;
     }
+    case res::WM_DISPATCH_CONNECT_SHELL:
+      ConnectShell();
+      return 0;
     case res::WM_DISPATCH_SHUTDOWN:
       if (!m_shutdownRequested.load()) return 0;
       // Nothing a held function pressed may stay down once the program is gone.
-      m_executor.ReleaseHeld(false);
+      m_executor.ReleaseHeld();
       DestroyWindow();
       ::PostQuitMessage(0);
       return 0;

@@ -10,6 +10,7 @@
 
 #include "actions/executor_win.h"
 #include "actions/resolution_indicator_win.h"
+#include "bridge/hook_watch_win.h"
 #include "framework/dialog_win.h"
 #include "framework/handles_win.h"
 #include "settings/settings_model.h"
@@ -29,7 +30,13 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   BOOL RequestShutdown();
   // Lets go of what the button functions hold, from any thread: for an exit
   // that cannot wait for the worker thread any longer.
-  void ReleaseHeld(bool workerStopped) { m_executor.ReleaseHeld(workerStopped); }
+  void ReleaseHeld() { m_executor.ReleaseHeld(); }
+
+  // On the worker thread, once the window exists: the hooks, reporting to
+  // this window. The slow part, COM and the shell's object, comes after them.
+  void InstallHooks() { m_hookWatch.Install(m_hWnd); }
+  // Removes both hooks for good, from any thread.
+  void StopHooks() { m_hookWatch.StopHooks(); }
 
   // The shell's automation object; null until initialisation, or when it could not be created.
   fw::ComPtr<IShellDispatch> m_pShellDispatch;
@@ -40,6 +47,10 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   void OnTimer(UINT_PTR id) override;
   void OnSysCommand(UINT command, LPARAM lp) override;
   LRESULT OnUserMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // Sleep, lock and session switches: held inputs go before, the hooks come back after.
+  void OnPowerBroadcast(WPARAM event) override;
+  void OnSessionChange(WPARAM event) override;
+  void OnRawInput(WPARAM code) override;
   // The window is never shown and never ends like a dialog.
   void OnOK() override {}
   void OnCancel() override {}
@@ -50,6 +61,7 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   // The mouse stepped its resolution (level 0..3): its picture for a moment,
   // and the resolution recorded.
   void OnResolutionReport(int level);
+  void ConnectShell();
 
   void Shell(actions::ShellAction action) override;
   void OpenLauncher() override;
@@ -63,6 +75,9 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   actions::SystemForeground m_foreground;
   actions::Executor m_executor{m_input, m_foreground, *this};
   actions::ResolutionIndicator m_indicator;
+  HookWatch m_hookWatch{m_settings};
+  bool m_shellConnected = false;
+  bool m_comStarted = false;
 };
 
 }  // namespace bridge

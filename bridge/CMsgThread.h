@@ -11,7 +11,7 @@ namespace bridge {
 class CMsgThread : public fw::WinThread {
  public:
   CMsgThread(settings::SettingsModel& settings, std::function<void()> openLauncher)
-      : m_settings(settings), m_dispatchDlg(settings, std::move(openLauncher)) {}
+      : m_dispatchDlg(settings, std::move(openLauncher)) {}
   // Shuts down what Shutdown has not.
   ~CMsgThread() override;
 
@@ -28,7 +28,6 @@ class CMsgThread : public fw::WinThread {
  private:
   void DestroyDispatchWindow();
 
-  settings::SettingsModel& m_settings;
   bool m_shutDown = false;
 
  public:

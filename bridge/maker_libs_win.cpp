@@ -1,20 +1,11 @@
 #include "bridge/maker_libs_win.h"
 
-#include <string>
-
+#include "framework/libraries_win.h"
 #include "makerlibs/include/maker_api_win.h"
 
 namespace bridge {
 
-fw::UniqueModule LoadProgramLibrary(const char* fileName) {
-  char path[MAX_PATH] = {};
-  const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return fw::UniqueModule();
-  std::string full(path, length);
-  full.erase(full.find_last_of("\\/") + 1);
-  full += fileName;
-  return fw::UniqueModule(::LoadLibraryA(full.c_str()));
-}
+fw::UniqueModule LoadProgramLibrary(const char* fileName) { return fw::UniqueModule(fw::LoadOwnLibrary(fileName)); }
 
 namespace {
 
@@ -26,12 +17,14 @@ struct Varnel {
   PointerHookSetTargetFn setTarget = nullptr;
   PointerHookSetButtonTableFn setButtonTable = nullptr;
   PointerHookSetWheelModeFn setWheelMode = nullptr;
+  PointerHookLastEventTimeFn lastEventTime = nullptr;
 };
 struct Oskem {
   fw::UniqueModule module;
   KeyHookStartFn start = nullptr;
   KeyHookStopFn stop = nullptr;
   KeyHookSetTargetFn setTarget = nullptr;
+  KeyHookLastEventTimeFn lastEventTime = nullptr;
 };
 struct Fenwix {
   fw::UniqueModule module;
@@ -57,6 +50,7 @@ const Varnel& VarnelLib() {
     Resolve(m, "PointerHookSetTarget", v.setTarget);
     Resolve(m, "PointerHookSetButtonTable", v.setButtonTable);
     Resolve(m, "PointerHookSetWheelMode", v.setWheelMode);
+    Resolve(m, "PointerHookLastEventTime", v.lastEventTime);
     return v;
   }();
   return lib;
@@ -70,6 +64,7 @@ const Oskem& OskemLib() {
     Resolve(m, "KeyHookStart", o.start);
     Resolve(m, "KeyHookStop", o.stop);
     Resolve(m, "KeyHookSetTarget", o.setTarget);
+    Resolve(m, "KeyHookLastEventTime", o.lastEventTime);
     return o;
   }();
   return lib;
@@ -105,6 +100,15 @@ int KeyHookStart() { return OskemLib().start ? OskemLib().start() : 0; }
 int KeyHookStop() { return OskemLib().stop ? OskemLib().stop() : 0; }
 void KeyHookSetTarget(HWND target) {
   if (OskemLib().setTarget) OskemLib().setTarget(target);
+}
+
+bool HooksLastEventTime(DWORD* tick) {
+  if (!VarnelLib().lastEventTime || !OskemLib().lastEventTime) return false;
+  const DWORD mouse = VarnelLib().lastEventTime();
+  const DWORD key = OskemLib().lastEventTime();
+  // The newer of the two, by difference (the tick count wraps); 0 is "never".
+  *tick = !key || (mouse && static_cast<LONG>(mouse - key) > 0) ? mouse : key;
+  return true;
 }
 
 int DeviceLinkOpen(HWND target, UINT message, int reserved) {

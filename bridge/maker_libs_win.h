@@ -28,6 +28,10 @@ int KeyHookStart();
 int KeyHookStop();
 void KeyHookSetTarget(HWND target);
 
+// The tick count of the newest event either hook was called for; false when a
+// library cannot tell (missing, or not our own build).
+bool HooksLastEventTime(DWORD* tick);
+
 int DeviceLinkOpen(HWND target, UINT message, int reserved);
 int DeviceLinkClose();
 

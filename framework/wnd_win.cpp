@@ -154,6 +154,15 @@ LRESULT Wnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_HSCROLL:
       OnHScroll(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
       return 0;
+    case WM_POWERBROADCAST:
+      OnPowerBroadcast(wp);
+      return TRUE;  // granted, for the systems that still ask
+    case WM_WTSSESSION_CHANGE:
+      OnSessionChange(wp);
+      return 0;
+    case WM_INPUT:
+      OnRawInput(wp);
+      return 0;
     default:
       if (msg >= WM_USER && msg < 0xC000) return OnUserMessage(msg, wp, lp);
       if (msg >= 0xC000 && msg <= 0xFFFF) return OnRegisteredMessage(msg, wp, lp);
@@ -173,6 +182,9 @@ void Wnd::OnLButtonDblClk(UINT, POINT) { Default(); }
 void Wnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
 void Wnd::OnDpiChanged(UINT, const RECT*) { Default(); }
 void Wnd::OnHScroll(UINT, UINT, HWND) { Default(); }
+void Wnd::OnPowerBroadcast(WPARAM) { Default(); }
+void Wnd::OnSessionChange(WPARAM) { Default(); }
+void Wnd::OnRawInput(WPARAM) { Default(); }
 LRESULT Wnd::OnUserMessage(UINT, WPARAM, LPARAM) { return Default(); }
 LRESULT Wnd::OnRegisteredMessage(UINT, WPARAM, LPARAM) { return Default(); }
 void Wnd::PostNcDestroy() {}

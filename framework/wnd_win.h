@@ -53,6 +53,13 @@ class Wnd {
   // A trackbar or horizontal scroll bar moved: code is TB_*/SB_*, position
   // only meaningful for the thumb codes, control null for the window's own bar.
   virtual void OnHScroll(UINT code, UINT position, HWND control);
+  // The system goes to sleep or has woken (event: PBT_*). Top-level windows only.
+  virtual void OnPowerBroadcast(WPARAM event);
+  // The session was locked, unlocked, connected or disconnected (event:
+  // WTS_*), for a window registered with WTSRegisterSessionNotification.
+  virtual void OnSessionChange(WPARAM event);
+  // Raw input, for a window registered for it; the default processing frees it.
+  virtual void OnRawInput(WPARAM code);
   // Messages from WM_USER up: the program's own numbers.
   virtual LRESULT OnUserMessage(UINT msg, WPARAM wp, LPARAM lp);
   // Messages numbered by RegisterWindowMessage (0xC000 up), such as the shell's

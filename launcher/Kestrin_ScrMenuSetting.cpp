@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include "framework/libraries_win.h"
 #include "framework/wide_text_win.h"
 #include "framework/win_app_win.h"
 #include "launcher/launcher_icons_win.h"
@@ -144,7 +145,7 @@ void Kestrin_ScrMenuSetting::OnAssign() {
   // The dialog's library is loaded when first needed: with it come the
   // printing libraries it imports, which a resident program need not carry.
   static const auto open = reinterpret_cast<decltype(&::GetOpenFileNameW)>(
-      reinterpret_cast<void*>(::GetProcAddress(::LoadLibraryA("comdlg32.dll"), "GetOpenFileNameW")));
+      reinterpret_cast<void*>(::GetProcAddress(fw::LoadSystemLibrary("comdlg32.dll"), "GetOpenFileNameW")));
   if (!open || !open(&dialog)) return;
   const std::string chosen = fw::Utf8(path);
   m_table[static_cast<std::size_t>(row)] = chosen;

@@ -61,6 +61,9 @@ constexpr unsigned WM_MACROPAGE_OPEN = kWmUser + 115;  // 1139
 // Private to the process: asks the dispatch window to destroy itself on its
 // own thread and end that thread's loop (honoured only once exit has begun).
 constexpr unsigned WM_DISPATCH_SHUTDOWN = kWmUser + 200;  // 1224
+// Posted by the worker thread to its dispatch window once the hooks are in
+// place: starts COM and creates the shell's object, first thing in its loop.
+constexpr unsigned WM_DISPATCH_CONNECT_SHELL = kWmUser + 201;  // 1225
 
 constexpr unsigned kTrayIconId = 100;
 constexpr const char* kTrayTip = ZYFO_TRAY_TIP;

@@ -29,10 +29,6 @@ LRESULT CALLBACK KeepKey(int code, WPARAM wp, LPARAM lp) {
 Kestrin_Macro::Kestrin_Macro(settings::SettingsModel& settings, std::function<void(HWND)> setKeyTarget)
     : fw::PropertyPage(IDD_MACRO), m_settings(settings), m_setKeyTarget(std::move(setKeyTarget)) {}
 
-Kestrin_Macro::~Kestrin_Macro() {
-  if (m_keysKept) ::UnhookWindowsHookEx(m_keysKept);
-}
-
 BOOL Kestrin_Macro::OnInitDialog() {
   fw::PropertyPage::OnInitDialog();
   if (m_setKeyTarget) m_setKeyTarget(m_hWnd);
@@ -109,12 +105,10 @@ void Kestrin_Macro::Show() {
     ::SetDlgItemTextA(m_hWnd, kTextIds[m - 1], m_recorder.Text(m).c_str());
     ::EnableWindow(GetDlgItem(kStoreIds[m - 1]), m_recorder.StoreEnabled(m));
   }
-  if (m_recorder.Recording() && !m_keysKept)
-    m_keysKept = ::SetWindowsHookExA(WH_KEYBOARD, KeepKey, nullptr, ::GetCurrentThreadId());
-  if (!m_recorder.Recording() && m_keysKept) {
-    ::UnhookWindowsHookEx(m_keysKept);
-    m_keysKept = nullptr;
-  }
+  if (!m_recorder.Recording())
+    m_keysKept.reset();
+  else if (!m_keysKept)
+    m_keysKept.reset(::SetWindowsHookExA(WH_KEYBOARD, KeepKey, nullptr, ::GetCurrentThreadId()));
 }
 
 }  // namespace sheet

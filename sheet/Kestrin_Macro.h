@@ -1,12 +1,14 @@
 // The "Makro" tab: three key macros recorded from the real keyboard. The
-// keyboard hook reports each key to the page while it is open; "APP" stores
-// the macro being recorded at once.
+// keyboard hook reports each key to the page while it is open, with the window
+// it was typed into; while a macro is recorded the sheet itself gets no key.
+// "APP" stores the macro being recorded at once.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 
+#include "framework/handles_win.h"
 #include "framework/property_page_win.h"
 #include "settings/settings_model.h"
 #include "sheet/macro_capture.h"
@@ -18,7 +20,6 @@ class Kestrin_Macro : public fw::PropertyPage {
   // setKeyTarget names the window the keyboard hook reports to (the hook
   // library's KeyHookSetTarget; a recorder in tests).
   Kestrin_Macro(settings::SettingsModel& settings, std::function<void(HWND)> setKeyTarget);
-  ~Kestrin_Macro() override;
 
   BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -42,7 +43,12 @@ class Kestrin_Macro : public fw::PropertyPage {
   // The thread's keyboard hook that keeps every key from the sheet while a
   // macro is recorded, so that Tab, Enter, Esc and the arrows are recorded
   // instead of moving the focus, pressing OK or cancelling the sheet.
-  HHOOK m_keysKept = nullptr;
+  struct HookTraits {
+    using Handle = HHOOK;
+    static Handle None() { return nullptr; }
+    static void Close(Handle hook) { ::UnhookWindowsHookEx(hook); }
+  };
+  fw::Unique<HookTraits> m_keysKept;
 };
 
 }  // namespace sheet

@@ -36,6 +36,8 @@ std::int32_t WheelLinesOfTypedText(const char* text) {
   return WheelListIndexOfLines(lines) >= 0 ? static_cast<std::int32_t>(lines) : 0;
 }
 
+namespace {
+// A pending value the page hands to the system: 1, 3, 6 or page scrolling (-1).
 bool IsWheelChoice(std::int32_t pending) {
   return pending == -1 || WheelListIndexOfLines(static_cast<std::uint32_t>(pending)) >= 0;
 }
@@ -51,8 +53,54 @@ WheelView WheelViewOf(std::uint32_t systemLines) {
   return view;
 }
 
+// Only a choice, and only when the system does not hold it already.
 bool WheelWriteNeeded(std::int32_t pending, std::uint32_t systemLines) {
   return IsWheelChoice(pending) && static_cast<std::uint32_t>(pending) != systemLines;
+}
+}  // namespace
+
+void WheelPage::Open(std::uint32_t systemLines) {
+  m_system = systemLines;
+  m_view = WheelViewOf(systemLines);
+  m_pending = 0;
+}
+
+void WheelPage::Select(int index) {
+  m_view.listIndex = index;
+  m_view.editText = std::to_string(WheelLinesOfListIndex(index));
+}
+
+bool WheelPage::Commit() {
+  if (!WheelWriteNeeded(m_pending, m_system)) return false;
+  m_system = static_cast<std::uint32_t>(m_pending);
+  return true;
+}
+
+bool WheelPage::ChooseFromList(int index) {
+  if (WheelLinesOfListIndex(index) == 0) return false;
+  Select(index);
+  m_pending = WheelLinesOfListIndex(index);
+  return Commit();
+}
+
+bool WheelPage::Apply() { return Commit(); }
+
+void WheelPage::Type(const char* text) {
+  const std::int32_t lines = WheelLinesOfTypedText(text);
+  if (lines == 0) return;
+  Select(WheelListIndexOfLines(static_cast<std::uint32_t>(lines)));
+  m_pending = lines;
+}
+
+void WheelPage::ChooseLines() {
+  m_view.pageScroll = false;
+  if (m_view.listIndex < 0 && m_view.editText.empty()) Select(WheelListIndexOfLines(kDefaultWheelLines));
+  m_pending = WheelLinesOfListIndex(m_view.listIndex);
+}
+
+void WheelPage::ChoosePage() {
+  m_view.pageScroll = true;
+  m_pending = -1;
 }
 
 PointerWrites PointerChanges(const PointerView& opened, int speed, int chosenLevel, bool snap) {

@@ -25,8 +25,6 @@ std::int32_t WheelLinesOfListIndex(int index);
 // Lines of a typed text: its first character, when that is one of the list's
 // counts; 0 otherwise.
 std::int32_t WheelLinesOfTypedText(const char* text);
-// A pending value the wheel page hands to the system: one of the list's counts or page scrolling (-1).
-bool IsWheelChoice(std::int32_t pending);
 // What the page shows for the system's value: page scrolling; or a line count,
 // selected in the list when the list has it, else standing in the list's edit
 // field as it is (5, 10, ...), unchanged until the user picks or types another.
@@ -35,10 +33,36 @@ struct WheelView {
   int listIndex = -1;
   std::string editText;
 };
-WheelView WheelViewOf(std::uint32_t systemLines);
-// Whether Apply (or a list choice) hands the pending value to the system: only
-// a choice, and only when the system does not hold it already.
-bool WheelWriteNeeded(std::int32_t pending, std::uint32_t systemLines);
+
+// The wheel page, event by event: what it shows and when it hands a value to
+// the system. A list choice is in force at once; page scrolling and a typed
+// count wait for Apply. Nothing is handed over that the system holds already,
+// so that looking (and an OK after merely looking) writes nothing.
+class WheelPage {
+ public:
+  // The page opens over the system's value; nothing is pending.
+  void Open(std::uint32_t systemLines);
+  // Each of these is true when the system is to be set to SystemLines() now.
+  bool ChooseFromList(int index);
+  bool Apply();
+  // The first character of a typed text chooses 1, 3 or 6; anything else nothing.
+  void Type(const char* text);
+  // Back to line counts: the list's choice; a count only the edit field shows
+  // (the system's own); or, back from page scrolling with nothing chosen, 3.
+  void ChooseLines();
+  void ChoosePage();
+
+  const WheelView& View() const { return m_view; }
+  std::uint32_t SystemLines() const { return m_system; }
+
+ private:
+  bool Commit();
+  void Select(int index);
+
+  WheelView m_view;
+  std::uint32_t m_system = 0;  // the system's value as last read or handed over
+  std::int32_t m_pending = 0;  // 1, 3, 6, -1 (page scrolling) or 0 (nothing)
+};
 
 // ---- pointer acceleration: (threshold 1, threshold 2, acceleration)
 using AccelerationTriple = std::array<int, 3>;

@@ -12,6 +12,17 @@
 
 namespace makerlibs {
 
+// When a hook procedure was last called for an event, as GetTickCount tells.
+// Written on the hook thread for every event, read by the program at any time.
+class EventClock {
+ public:
+  void Note() { m_last.store(GetTickCount(), std::memory_order_relaxed); }
+  DWORD Last() const { return m_last.load(std::memory_order_relaxed); }
+
+ private:
+  std::atomic<DWORD> m_last{0};
+};
+
 class HookThread {
  public:
   // beforeInstall, if given, runs on the hook thread before the hook exists

@@ -15,11 +15,18 @@ void PointerHookSetTarget(HWND target);
 // table: six function codes in slot order (left, wheel button, right, 4th, 5th, 6th).
 void PointerHookSetButtonTable(const volatile int* table, int count);
 void PointerHookSetWheelMode(int mode);
+// The tick count (GetTickCount) when the hook was last called for an event,
+// 0 before the first: the program compares it with the system's last input
+// to notice a hook the system no longer calls. Our own addition: the program
+// does without it.
+DWORD PointerHookLastEventTime(void);
 
 // Oskem.dll: the system-wide keyboard hook.
 int KeyHookStart(void);
 int KeyHookStop(void);
 void KeyHookSetTarget(HWND target);
+// As PointerHookLastEventTime, for the keyboard hook.
+DWORD KeyHookLastEventTime(void);
 
 // Fenwix.dll: the link to the mouse itself (resolution steps).
 int DeviceLinkOpen(HWND target, UINT message, int reserved);
@@ -36,9 +43,11 @@ using PointerHookStopFn = decltype(&PointerHookStop);
 using PointerHookSetTargetFn = decltype(&PointerHookSetTarget);
 using PointerHookSetButtonTableFn = decltype(&PointerHookSetButtonTable);
 using PointerHookSetWheelModeFn = decltype(&PointerHookSetWheelMode);
+using PointerHookLastEventTimeFn = decltype(&PointerHookLastEventTime);
 using KeyHookStartFn = decltype(&KeyHookStart);
 using KeyHookStopFn = decltype(&KeyHookStop);
 using KeyHookSetTargetFn = decltype(&KeyHookSetTarget);
+using KeyHookLastEventTimeFn = decltype(&KeyHookLastEventTime);
 using DeviceLinkOpenFn = decltype(&DeviceLinkOpen);
 using DeviceLinkCloseFn = decltype(&DeviceLinkClose);
 using SkinInitFn = decltype(&SkinInit);

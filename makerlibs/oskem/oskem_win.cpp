@@ -19,9 +19,11 @@ std::atomic<HWND> g_target{nullptr};
 
 // Touched only by the hook thread.
 makerlibs::keypolicy::HeldKeys g_held;
+makerlibs::EventClock g_clock;
 
 LRESULT CALLBACK KeyProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION) {
+    g_clock.Note();
     const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
     makerlibs::keypolicy::KeyEvent event;
     event.vk = info->vkCode;
@@ -55,5 +57,7 @@ int KeyHookStart(void) { return g_hook.Start(kStartTimeoutMs) ? 1 : 0; }
 int KeyHookStop(void) { return g_hook.Stop(kStopTimeoutMs) ? 1 : 0; }
 
 void KeyHookSetTarget(HWND target) { g_target.store(target); }
+
+DWORD KeyHookLastEventTime(void) { return g_clock.Last(); }
 
 }  // extern "C"

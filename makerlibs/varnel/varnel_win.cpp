@@ -36,6 +36,7 @@ policy::Table g_table = [] {
 
 // Touched only by the hook thread (the hook procedure runs on it).
 policy::PressMemory g_memory;
+makerlibs::EventClock g_clock;
 
 policy::Table CurrentTable() {
   AcquireSRWLockShared(&g_tableLock);
@@ -70,6 +71,7 @@ bool ButtonOf(WPARAM message, DWORD mouseData, Button* button, bool* down) {
 // Never blocks and never waits on the program: read, decide, post.
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION) {
+    g_clock.Note();
     const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
     Button button;
     bool down;
@@ -110,6 +112,8 @@ int PointerHookStart(void) { return g_hook.Start(kStartTimeoutMs) ? 1 : 0; }
 int PointerHookStop(void) { return g_hook.Stop(kStopTimeoutMs) ? 1 : 0; }
 
 void PointerHookSetTarget(HWND target) { g_target.store(target); }
+
+DWORD PointerHookLastEventTime(void) { return g_clock.Last(); }
 
 void PointerHookSetButtonTable(const volatile int* table, int count) {
   // Copied, never kept: the program may change or free its array at any time.

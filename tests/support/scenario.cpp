@@ -11,10 +11,6 @@ using namespace testsupport;
 
 namespace e2e {
 
-std::string Section(const char* section) {
-  return std::string(settings::kProfileRoot) + "\\" + section;
-}
-
 std::string ButtonValue(int slot) { return settings::KeyValueName(slot); }
 
 std::vector<unsigned char> DeviceBytes() {
@@ -54,6 +50,9 @@ void Scenario::Start(std::initializer_list<std::pair<int, int>> buttons) {
   for (const auto& b : buttons)
     ASSERT_TRUE(WriteUserDword(Section(settings::kSectionKey), ButtonValue(b.first), static_cast<DWORD>(b.second)));
   ASSERT_TRUE(program.StartAndWait());
+  // The observer records through one hook pointer: the old one must be gone
+  // before a new one takes it.
+  observer.reset();
   observer = std::make_unique<InputObserver>();
 }
 

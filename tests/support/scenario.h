@@ -20,8 +20,7 @@
 
 namespace e2e {
 
-// HKEY_CURRENT_USER\<Section(...)>: a section of the program's profile.
-std::string Section(const char* section);
+using testsupport::Section;
 // The button slot's value name in the buttons' section, "key0".."key5".
 std::string ButtonValue(int slot);
 // What the device link wrote since the test began.

@@ -95,6 +95,8 @@ void ScreenshotOnFailure(const std::string& prefix) {
   Screenshot("failed-" + prefix + "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
 }
 
+std::string Section(const char* section) { return std::string(settings::kProfileRoot) + "\\" + section; }
+
 void DeleteProgramSettings() {
   ::RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + settings::kRegistryKey).c_str());
 }

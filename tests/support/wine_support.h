@@ -41,7 +41,9 @@ class ScreenWindow {
 // child windows of its standalone tray window.
 std::vector<HWND> TrayIcons();
 
-// Removes HKEY_CURRENT_USER\Software\Trovane Mouse and everything below it.
+// HKEY_CURRENT_USER\<Section(...)>: a section of the program's profile.
+std::string Section(const char* section);
+// Removes the program's company key below HKEY_CURRENT_USER\Software and everything below it.
 void DeleteProgramSettings();
 // Creates a key below HKEY_CURRENT_USER (as installation does for some sections).
 bool CreateUserKey(const std::string& subKey);

@@ -9,8 +9,7 @@ namespace {
 
 using makerlibs::keypolicy::KeyEvent;
 
-// d / u: press / release; h: the system had the key down before this press;
-// i: synthesised; g: the left Ctrl that AltGr sends ahead of the right Alt.
+// d/u press/release, h the system had it down before, i synthesised, g AltGr's leading left Ctrl.
 KeyEvent Ev(std::uint32_t vk, const std::string& how) {
   const auto has = [&how](char c) { return how.find(c) != std::string::npos; };
   return {vk, has('g') ? 0x21Du : 0x1Du, has('d'), has('i'), has('h')};

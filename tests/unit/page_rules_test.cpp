@@ -4,47 +4,47 @@
 
 #include <climits>
 #include <cstdint>
-#include <tuple>
+#include <sstream>
+#include <string>
 
 namespace {
 
 using sheet::kWheelPageScroll;
 
-TEST(PageRules, WheelPageShowsTheSystemsCountAndWritesOnlyAChoiceTheSystemLacks) {
-  struct Case {
-    std::uint32_t system;
-    bool page;
-    int index;         // list selection, -1 none
-    const char* edit;  // what the edit field shows
-    bool startupResets;
+TEST(PageRules, TheWheelPageHandsOverOnlyAChoiceTheSystemLacks) {
+  // Opened over a value, then: Ln list item n, Tn n typed, R lines radio, P page radio, A apply;
+  // what was handed to the system, and what the list and its edit field show afterwards.
+  struct Case { std::uint32_t system; const char *steps, *writes; int index; const char* edit; };
+  const Case cases[] = {
+      {5, "A", "", -1, "5"},          {3, "L2 A", "6 ", 2, "6"},  {3, "L1 A", "", 1, "3"},      {3, "L7 A", "", 1, "3"},
+      {3, "P", "", 1, "3"},           {3, "P A A", "-1 ", 1, "3"}, {kWheelPageScroll, "A", "", -1, ""},
+      {kWheelPageScroll, "R A", "3 ", 1, "3"},                    {5, "P R A", "", -1, "5"},    {3, "T6", "", 2, "6"},
+      {3, "T6 A", "6 ", 2, "6"},      {5, "T12 A", "1 ", 0, "1"}, {5, "T5 A", "", -1, "5"},     {3, "T36 A", "", 1, "3"},
+      {10, "A", "", -1, "10"},        {0, "A", "", -1, "0"},      {6, "R A", "", 2, "6"},       {1, "P R A", "", 0, "1"},
   };
-  const Case cases[] = {{1, false, 0, "1", false},   {3, false, 1, "3", false},       {6, false, 2, "6", false},
-                        {5, false, -1, "5", false},  {10, false, -1, "10", false},    {0, false, -1, "0", true},
-                        {kWheelPageScroll, true, -1, "", false}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.system);
-    const sheet::WheelView view = sheet::WheelViewOf(c.system);
-    EXPECT_EQ(view.pageScroll, c.page);
-    EXPECT_EQ(view.listIndex, c.index);
-    EXPECT_EQ(view.editText, c.edit);
-    EXPECT_EQ(sheet::WheelLinesOfListIndex(c.index), c.index >= 0 ? static_cast<std::int32_t>(c.system) : 0);
-    EXPECT_EQ(sheet::WheelLinesNeedReset(c.system), c.startupResets);
+    sheet::WheelPage page;
+    page.Open(3);
+    page.ChoosePage();  // an earlier opening's choice is not handed over again
+    page.Open(c.system);
+    std::string writes;
+    std::istringstream steps(c.steps);
+    for (std::string step; steps >> step;) {
+      bool handOver = false;
+      if (step[0] == 'L') handOver = page.ChooseFromList(std::stoi(step.substr(1)));
+      if (step[0] == 'T') page.Type(step.c_str() + 1);
+      if (step[0] == 'R') page.ChooseLines();
+      if (step[0] == 'P') page.ChoosePage();
+      if (step[0] == 'A') handOver = page.Apply();
+      if (handOver) writes += std::to_string(static_cast<std::int32_t>(page.SystemLines())) + " ";
+    }
+    SCOPED_TRACE(std::to_string(c.system) + ": " + c.steps);
+    EXPECT_EQ(writes, c.writes);
+    EXPECT_EQ(page.View().listIndex, c.index);
+    EXPECT_EQ(page.View().editText, c.edit);
   }
-  EXPECT_EQ(sheet::WheelLinesOfListIndex(3), 0);
-  EXPECT_EQ(sheet::WheelListIndexOfLines(sheet::kDefaultWheelLines), 1) << "the default is offered by the list";
-
-  // pending, system: written?
-  const std::tuple<std::int32_t, std::uint32_t, bool> writes[] = {
-      {6, 3, true}, {3, 3, false}, {-1, 3, true}, {-1, kWheelPageScroll, false}, {3, kWheelPageScroll, true},
-      {0, 5, false}, {5, 3, false}, {3, 5, true}, {INT_MIN, 0, false}};
-  for (const auto& [pending, system, written] : writes)
-    EXPECT_EQ(sheet::WheelWriteNeeded(pending, system), written) << pending << " over " << system;
-}
-
-TEST(PageRules, TypedWheelTextCountsByItsFirstCharacterOnly) {
-  const std::pair<const char*, std::int32_t> cases[] = {{"1", 1}, {"3", 3}, {"6", 6}, {"12", 1}, {"36", 3},
-                                                         {"", 0},  {" 3", 0}, {"5", 0}, {nullptr, 0}};
-  for (const auto& c : cases) EXPECT_EQ(sheet::WheelLinesOfTypedText(c.first), c.second) << (c.first ? c.first : "-");
+  // Start-up: only a wheel that scrolls nothing is a broken setting.
+  for (std::uint32_t lines : {0u, 1u, 5u, kWheelPageScroll}) EXPECT_EQ(sheet::WheelLinesNeedReset(lines), lines == 0);
 }
 
 TEST(PageRules, FourAccelerationTriplesAndTheirLevelCodes) {

@@ -18,13 +18,14 @@
 #include "settings/registry_store_win.h"
 #include "tests/support/counting_hook.h"
 #include "tests/support/sheet_runner.h"
+#include "settings/schema.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;
 
 namespace {
 
-const std::string kRoot = "Software\\Trovane Mouse\\Pelrand", kShortcuts = kRoot + "\\Setting For ShortcutKey";
+const std::string kShortcuts = Section(settings::kSectionShortcut);
 const std::wstring kProbe = L"C:\\\u03b1\u03b2 \u30c6\u30b9\u30c8.exe";
 const char kCodePageText[] = "C:\\Zur\xfc" "ck\\tool.exe";  // Windows-1252, as an outside program stores it
 
@@ -144,7 +145,7 @@ TEST(LauncherInProcess, ThePageKeepsWhatItShouldAndThePopupShowsAndStartsEveryKi
   // The popup over what the page stored, with a few more kinds of slot.
   SetSlots({{2, "volume control"}, {12, "C:\\windows"}, {13, document}, {14, "http://example.org"},
             {15, "C:\\Program Files\\Gone\\x.exe"}});
-  ASSERT_TRUE(WriteUserDword(kRoot + "\\MenuPos", "x", 5000) && WriteUserDword(kRoot + "\\MenuPos", "y", 5000));
+  ASSERT_TRUE(WriteUserDword(Section(settings::kSectionMenuPos), "x", 5000) && WriteUserDword(Section(settings::kSectionMenuPos), "y", 5000));
   g_popupStep = [&](HWND popup) {
     RECT work{}, rect{};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "settings/registry_store_win.h"
+#include "settings/schema.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;
@@ -21,8 +22,8 @@ class SettingsStore : public testing::Test {
 };
 
 TEST_F(SettingsStore, TheProfilePathCreatesItsKeysAndReadsOnlyFourByteDwordsBelowTheRoot) {
-  EXPECT_EQ(store.ReadProfileInt("Setting For Wheel", "WheelType"), std::nullopt);
-  EXPECT_TRUE(UserKeyExists(kRoot + "\\Setting For Wheel")) << "a read creates the section too";
+  EXPECT_EQ(store.ReadProfileInt(settings::kSectionWheel, "WheelType"), std::nullopt);
+  EXPECT_TRUE(UserKeyExists(kRoot + "\\" + settings::kSectionWheel)) << "a read creates the section too";
   EXPECT_TRUE(store.WriteProfileInt("MenuPos", "x", -200));
   DWORD value = 0;
   ASSERT_TRUE(ReadUserDword(kRoot + "\\MenuPos", "x", &value));
@@ -34,33 +35,33 @@ TEST_F(SettingsStore, TheProfilePathCreatesItsKeysAndReadsOnlyFourByteDwordsBelo
   EXPECT_EQ(store.ReadProfileInt("MenuPos", "y"), std::nullopt);
   EXPECT_EQ(store.ReadProfileInt("MenuPos", "x"), std::nullopt);
   store.SetProfileRoot("Trovane Mouse", "Other");
-  EXPECT_TRUE(store.WriteProfileInt("Setting For Key", "key0", 3));
-  EXPECT_TRUE(UserKeyExists("Software\\Trovane Mouse\\Other\\Setting For Key"));
-  EXPECT_FALSE(UserKeyExists(kRoot + "\\Setting For Key"));
+  EXPECT_TRUE(store.WriteProfileInt(settings::kSectionKey, "key0", 3));
+  EXPECT_TRUE(UserKeyExists(std::string("Software\\Trovane Mouse\\Other\\") + settings::kSectionKey));
+  EXPECT_FALSE(UserKeyExists(kRoot + "\\" + settings::kSectionKey));
 }
 
 TEST_F(SettingsStore, TheRawPathNeverCreatesAKeyAndKeepsTextsUpToTheWritersLimit) {
-  EXPECT_FALSE(store.WriteRegDword("Setting For Key", "key0", 9));
-  EXPECT_FALSE(store.WriteRegString("Setting For ShortcutKey", "ShortcutKey #1", "Notepad"));
-  EXPECT_EQ(store.ReadRegDword("Setting For Key", "key0"), std::nullopt);
+  EXPECT_FALSE(store.WriteRegDword(settings::kSectionKey, "key0", 9));
+  EXPECT_FALSE(store.WriteRegString(settings::kSectionShortcut, "ShortcutKey #1", "Notepad"));
+  EXPECT_EQ(store.ReadRegDword(settings::kSectionKey, "key0"), std::nullopt);
   EXPECT_FALSE(UserKeyExists(kRoot));
-  const std::string section = kRoot + "\\Setting For ShortcutKey";
+  const std::string section = kRoot + "\\" + settings::kSectionShortcut;
   ASSERT_TRUE(CreateUserKey(section));
-  EXPECT_TRUE(store.WriteRegDword("Setting For ShortcutKey", "key5", -1));
-  EXPECT_EQ(store.ReadRegDword("Setting For ShortcutKey", "key5"), -1);
+  EXPECT_TRUE(store.WriteRegDword(settings::kSectionShortcut, "key5", -1));
+  EXPECT_EQ(store.ReadRegDword(settings::kSectionShortcut, "key5"), -1);
   for (int length : {0, 79, 80, 255, 300}) {
     std::string text, stored;
     for (int i = 0; i < length; ++i) text += i == 2 ? ' ' : static_cast<char>('a' + i % 26);
-    ASSERT_TRUE(store.WriteRegString("Setting For ShortcutKey", "ShortcutKey #18", text));
+    ASSERT_TRUE(store.WriteRegString(settings::kSectionShortcut, "ShortcutKey #18", text));
     ASSERT_TRUE(ReadUserString(section, "ShortcutKey #18", &stored));
     EXPECT_EQ(stored, text.substr(0, 255)) << length;
-    EXPECT_EQ(store.ReadRegString("Setting For ShortcutKey", "ShortcutKey #18"), stored) << length;
+    EXPECT_EQ(store.ReadRegString(settings::kSectionShortcut, "ShortcutKey #18"), stored) << length;
   }
   // Longer texts than any writer stores, and other types, read as empty.
   ASSERT_TRUE(WriteUserString(section, "ShortcutKey #2", std::string(400, 'x')));
   ASSERT_TRUE(WriteUserDword(section, "ShortcutKey #3", 0x41414141));
-  EXPECT_EQ(store.ReadRegString("Setting For ShortcutKey", "ShortcutKey #2"), "");
-  EXPECT_EQ(store.ReadRegString("Setting For ShortcutKey", "ShortcutKey #3"), "");
+  EXPECT_EQ(store.ReadRegString(settings::kSectionShortcut, "ShortcutKey #2"), "");
+  EXPECT_EQ(store.ReadRegString(settings::kSectionShortcut, "ShortcutKey #3"), "");
 }
 
 }  // namespace

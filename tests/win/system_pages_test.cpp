@@ -15,6 +15,7 @@
 #include "sheet/Kestrin_WheelSetting.h"
 #include "tests/support/counting_hook.h"
 #include "tests/support/sheet_runner.h"
+#include "settings/schema.h"
 #include "tests/support/wine_support.h"
 
 using namespace testsupport;
@@ -57,7 +58,7 @@ void Choose(HWND page, int list, int index) {
 
 TEST(SystemPages, OpeningEveryTabAndOkWriteNothingAChangeWritesOnlyItself) {
   DeleteProgramSettings();
-  ASSERT_TRUE(WriteUserString("Software\\Trovane Mouse\\Pelrand\\Setting For ShortcutKey", "ShortcutKey #1", "calc"));
+  ASSERT_TRUE(WriteUserString(Section(settings::kSectionShortcut), "ShortcutKey #1", "calc"));
   RecordingParameters system;
   RecordingStore store;
   CountingHook hook;
@@ -82,11 +83,13 @@ TEST(SystemPages, OpeningEveryTabAndOkWriteNothingAChangeWritesOnlyItself) {
     Choose(CurrentPageOf(sheet), IDC_WHEEL_LINES, 2);
     EXPECT_EQ(system.writes, "lines 6; ") << "a list choice is in force at once";
     ::SendMessageA(sheet, PSM_SETCURSEL, 3, 0);
-    Key(CurrentPageOf(sheet), IDC_POINTER_SPEED, VK_RIGHT);
+    // The level chosen first survives a later change of the speed.
     ::SendDlgItemMessageA(CurrentPageOf(sheet), IDC_ACCEL_MEDIUM, BM_CLICK, 0, 0);
+    Key(CurrentPageOf(sheet), IDC_POINTER_SPEED, VK_RIGHT);
+    ::SendDlgItemMessageA(CurrentPageOf(sheet), IDC_SNAP_DEFAULT, BM_CLICK, 0, 0);
     PressSheetButton(sheet, PSBTN_OK);
   });
-  EXPECT_EQ(system.writes, "lines 6; speed 11; triple 4122; ");
+  EXPECT_EQ(system.writes, "lines 6; speed 11; triple 4122; snap 1; ");
   EXPECT_EQ(store.writes, "Key Key Key Key Key Key ");
   EXPECT_EQ(hook.tables, 1);
   DeleteProgramSettings();
