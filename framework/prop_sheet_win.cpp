@@ -38,7 +38,7 @@ int CALLBACK PropSheet::SheetCallback(HWND hwnd, UINT msg, LPARAM) {
 
 LRESULT CALLBACK PropSheet::SheetSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
   if (msg == WM_DPICHANGED) {
-    reinterpret_cast<PropSheet*>(self)->OnDpiChanged(LOWORD(wp), reinterpret_cast<const RECT*>(lp));
+    reinterpret_cast<PropSheet*>(self)->OnDpiChanged(LOWORD(wp), SuggestedRect(lp));
     return 0;
   }
   if (msg == WM_NCDESTROY) ::RemoveWindowSubclass(hwnd, SheetSubclass, 0);

@@ -149,7 +149,7 @@ LRESULT Wnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
       OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lp));
       return 0;
     case WM_DPICHANGED:
-      OnDpiChanged(LOWORD(wp), reinterpret_cast<const RECT*>(lp));
+      OnDpiChanged(LOWORD(wp), SuggestedRect(lp));
       return 0;
     case WM_HSCROLL:
       OnHScroll(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
@@ -188,6 +188,19 @@ void Wnd::OnRawInput(WPARAM) { Default(); }
 LRESULT Wnd::OnUserMessage(UINT, WPARAM, LPARAM) { return Default(); }
 LRESULT Wnd::OnRegisteredMessage(UINT, WPARAM, LPARAM) { return Default(); }
 void Wnd::PostNcDestroy() {}
+
+const RECT* SuggestedRect(LPARAM lp) {
+  const auto* rect = reinterpret_cast<const RECT*>(lp);
+  MEMORY_BASIC_INFORMATION region{};
+  constexpr DWORD kReadable =
+      PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE;
+  if (!rect || ::VirtualQuery(rect, &region, sizeof region) != sizeof region || region.State != MEM_COMMIT ||
+      (region.Protect & PAGE_GUARD) || !(region.Protect & kReadable))
+    return nullptr;
+  // The whole rectangle within the region.
+  const auto end = reinterpret_cast<const char*>(region.BaseAddress) + region.RegionSize;
+  return reinterpret_cast<const char*>(rect + 1) <= end ? rect : nullptr;
+}
 
 BOOL PreTranslateThroughTree(MSG* msg) {
   for (HWND hwnd = msg->hwnd; hwnd; hwnd = ::GetParent(hwnd)) {

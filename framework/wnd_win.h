@@ -104,6 +104,11 @@ class Wnd {
   bool m_windowGone = false;
 };
 
+// The rectangle a WM_DPICHANGED suggests, or null when lParam points nowhere
+// readable: the message may come from another program, whose pointer means
+// nothing here.
+const RECT* SuggestedRect(LPARAM lp);
+
 // Runs the pre-translation of a queued message through our windows, from the
 // window it is for up to its top-level window.
 BOOL PreTranslateThroughTree(MSG* msg);

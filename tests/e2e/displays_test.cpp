@@ -142,7 +142,7 @@ TEST_F(Displays, IndicatorSheetAndPopupShowArtDrawnForTheScaleAndTheNewOneThePop
   ::GetClientRect(popup, &inner), ::MapWindowPoints(popup, nullptr, reinterpret_cast<POINT*>(&inner), 2);
   EXPECT_EQ(inner.bottom - WindowRect(last).bottom, WindowRect(first).top - inner.top) << "no empty strip below";
   Shot("popup", WindowRect(popup));
-  TellDpiChanged(popup, other, WindowRect(popup));
+  ::SendMessageA(popup, WM_DPICHANGED, MAKEWPARAM(other, other), 0x1234), PumpFor(500);  // a foreign pointer
   EXPECT_TRUE(ShowsIcon(first, IDI_VOLUME, fw::ScaleToDpi(32, other))) << "after WM_DPICHANGED for " << other;
 
   // On a second monitor it stays where it is put; from where no monitor is it comes back to the nearest.
