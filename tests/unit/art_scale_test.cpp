@@ -4,12 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "res/resource.h"
+#include "tests/unit/committed_art.h"
 
 namespace {
 
@@ -48,29 +46,16 @@ TEST(ArtScale, ClipsAreNeverShownLargerThanTheScaleAsks) {
   for (const auto& [dpi, variant] : cases) EXPECT_EQ(fw::ClipVariantFor(dpi), variant) << dpi;
 }
 
-// Width and height from a .bmp file's header; 0, 0 when it cannot be read.
-std::pair<int, int> BitmapSize(int id) {
-  std::ifstream in(std::string(ZYFO_SOURCE_DIR "/res/art/bitmap_") + std::to_string(id) + ".bmp", std::ios::binary);
-  unsigned char header[26] = {};
-  if (!in.read(reinterpret_cast<char*>(header), sizeof header) || header[0] != 'B' || header[1] != 'M') return {0, 0};
-  auto at = [&](std::size_t offset) {
-    std::uint32_t value = 0;
-    for (std::size_t i = 4; i-- > 0;) value = value << 8 | header[offset + i];
-    return static_cast<std::int32_t>(value);
-  };
-  return {at(18), std::abs(at(22))};
-}
-
 // Shown at exactly 150 and 200 % means not scaled at all: the drawing is the size the pick asks for.
 TEST(ArtScale, EveryPictureIsDrawnAtTheSizesThePickCountsOn) {
   for (int id : {IDB_DPI_1600, IDB_DPI_400, IDB_DPI_2000, IDB_DPI_800, IDB_LAUNCHER_PREVIEW, IDB_WHEEL,
                  IDB_MOUSE_BUTTONS, IDB_ABOUT}) {
-    const auto base = BitmapSize(id);
+    const auto base = testsupport::CommittedBitmapSize(id);
     ASSERT_GT(base.first, 0) << id;
     for (int variant : {1, 2}) {
       const fw::PicturePick pick = fw::PickPicture(base.first, base.second, 96 * (2 + variant) / 2);
       ASSERT_EQ(pick.variant, variant) << id;
-      EXPECT_EQ(BitmapSize(id + variant * IDB_SCALED_STEP), std::make_pair(pick.width, pick.height))
+      EXPECT_EQ(testsupport::CommittedBitmapSize(id + variant * IDB_SCALED_STEP), std::make_pair(pick.width, pick.height))
           << id << " variant " << variant;
     }
   }

@@ -5,12 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "makerlibs/include/maker_contract.h"
+#include "tests/unit/committed_art.h"
 
 namespace {
 
@@ -54,26 +52,13 @@ TEST(IndicatorGeometry, EachLevelReportHasItsPictureAndTheResolutionItShows) {
   for (int level : {-1, 4}) EXPECT_FALSE(actions::LevelPictureOf(level).has_value()) << level;
 }
 
-// Width and height from a .bmp file's header; 0, 0 when it cannot be read.
-std::pair<int, int> BitmapSize(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  unsigned char header[26] = {};
-  if (!in.read(reinterpret_cast<char*>(header), sizeof header) || header[0] != 'B' || header[1] != 'M') return {0, 0};
-  auto at = [&](std::size_t offset) {
-    std::uint32_t value = 0;
-    for (std::size_t i = 4; i-- > 0;) value = value << 8 | header[offset + i];
-    return static_cast<std::int32_t>(value);
-  };
-  return {at(18), std::abs(at(22))};
-}
-
 // The block is what the drawn pictures cover: each as wide as it, the tallest as tall.
 TEST(IndicatorGeometry, BlockIsWhatTheDrawnPicturesCover) {
   int tallest = 0;
   for (int level = 0; level < 4; ++level) {
     const auto picture = actions::LevelPictureOf(level);
     ASSERT_TRUE(picture.has_value()) << level;
-    const auto size = BitmapSize(std::string(ZYFO_SOURCE_DIR "/res/art/bitmap_") + std::to_string(picture->bitmapId) + ".bmp");
+    const auto size = testsupport::CommittedBitmapSize(picture->bitmapId);
     EXPECT_EQ(size.first, kW) << level;
     tallest = std::max(tallest, size.second);
   }
