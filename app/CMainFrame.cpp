@@ -19,6 +19,7 @@ CMainFrame::CMainFrame(fw::WinApp& app, settings::SettingsModel& settings)
     : m_app(app),
       m_settings(settings),
       m_msgTaskbarCreated(::RegisterWindowMessageA("TaskbarCreated")),
+      m_pagePrograms(settings),
       m_pageMouseXY(settings),
       m_pageMacro(settings, bridge::KeyHookSetTarget),
       m_pageMove(m_system),
@@ -164,6 +165,7 @@ void CMainFrame::OpenConfigSheet() {
   configSheet.AddPage(&m_pageMove);
   configSheet.AddPage(&m_pageMacro);
   configSheet.AddPage(&m_pageMouseXY);
+  configSheet.AddPage(&m_pagePrograms);
   configSheet.AddPage(&m_pageAbout);
   m_sheetOpen = true;
   configSheet.DoModal(m_hWnd);

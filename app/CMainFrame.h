@@ -1,5 +1,5 @@
 // The hidden main window: owns the tray icon and its menu, writes the loaded
-// speeds to the device at start-up, owns the seven configuration pages and
+// speeds to the device at start-up, owns the eight configuration pages and
 // opens the sheet over them, and takes the reload requests of outside programs.
 #pragma once
 
@@ -12,6 +12,7 @@
 #include "sheet/Kestrin_ButtonSetting.h"
 #include "sheet/Kestrin_Macro.h"
 #include "sheet/Kestrin_Movesetting.h"
+#include "sheet/Kestrin_Programs.h"
 #include "sheet/Kestrin_Setmousexy.h"
 #include "sheet/Kestrin_WheelSetting.h"
 #include "sheet/system_parameters_win.h"
@@ -59,6 +60,7 @@ class CMainFrame : public fw::FrameWnd {
   fw::OwnedIcon m_trayIcon;
   // Page objects in construction order; they outlive each opening of the sheet.
   sheet::Kestrin_About m_pageAbout;
+  sheet::Kestrin_Programs m_pagePrograms;
   sheet::Kestrin_Setmousexy m_pageMouseXY;
   sheet::Kestrin_Macro m_pageMacro;
   sheet::Kestrin_Movesetting m_pageMove;

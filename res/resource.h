@@ -46,6 +46,7 @@
 #define IDD_MOVE 206
 #define IDD_ABOUT 207
 #define IDD_MACRO 222
+#define IDD_PROGRAMS 223
 #define IDD_LAUNCHER_POPUP 244
 #define IDD_XY 310
 
@@ -59,6 +60,11 @@
 #define IDC_FUNC_SIXTH 1116
 #define IDC_DBLCLK_CLIP 1011
 #define IDC_DBLCLK_SLIDER 1020
+
+// Controls of the programs page (its six function lists are the Buttons page's IDC_FUNC_*)
+#define IDC_PROGRAM_LIST 1130
+#define IDC_PROGRAM_ADD 1131
+#define IDC_PROGRAM_REMOVE 1132
 
 // Controls of the About page
 #define IDC_ABOUT_PRODUCT 1058

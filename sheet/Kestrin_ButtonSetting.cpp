@@ -4,11 +4,10 @@
 #include "framework/win_app_win.h"
 #include "res/resource.h"
 #include "sheet/doubleclick_speed.h"
+#include "sheet/function_lists_win.h"
 
 namespace sheet {
 namespace {
-// List control of each button slot.
-const int kListIds[6] = {IDC_FUNC_LEFT, IDC_FUNC_WHEEL, IDC_FUNC_RIGHT, IDC_FUNC_FOURTH, IDC_FUNC_FIFTH, IDC_FUNC_SIXTH};
 // The clip has 21 frames (0..20); from frame 15 on it shows the reaction to a
 // double click. The animation control refuses an end frame past the clip's
 // last one, so the loop ends at frame 20.
@@ -22,12 +21,7 @@ Kestrin_ButtonSetting::Kestrin_ButtonSetting(settings::SettingsModel& settings)
 
 BOOL Kestrin_ButtonSetting::OnInitDialog() {
   fw::PropertyPage::OnInitDialog();
-  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot) {
-    m_lists[slot].Attach(m_hWnd, kListIds[slot]);
-    m_lists[slot].ResetContent();
-    for (int code = 0; code < actions::kFunctionCount; ++code)
-      m_lists[slot].AddString(actions::ListText(code, slot == actions::kSixthSlot));
-  }
+  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot) FillFunctionList(m_lists[slot], m_hWnd, slot);
   m_animation.Attach(m_hWnd, IDC_DBLCLK_CLIP);
   m_speed.Attach(m_hWnd, IDC_DBLCLK_SLIDER);
 
@@ -59,10 +53,7 @@ void Kestrin_ButtonSetting::OnDpiChanged(UINT dpi, const RECT*) {
 }
 
 void Kestrin_ButtonSetting::SelectCodes() {
-  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot) {
-    const int code = m_settings.ButtonFunc(slot);
-    m_lists[slot].SetCurSel(actions::IsValidCode(code) ? code : -1);
-  }
+  for (int slot = 0; slot < actions::kButtonSlotCount; ++slot) ShowFunction(m_lists[slot], m_settings.ButtonFunc(slot));
 }
 
 BOOL Kestrin_ButtonSetting::OnCommand(WORD id, WORD code, HWND) {
@@ -70,13 +61,9 @@ BOOL Kestrin_ButtonSetting::OnCommand(WORD id, WORD code, HWND) {
     OnDefaults();
     return TRUE;
   }
-  if (code == CBN_SELCHANGE) {
-    for (int listId : kListIds) {
-      if (listId == id) {
-        SetModified(TRUE);
-        return TRUE;
-      }
-    }
+  if (code == CBN_SELCHANGE && SlotOfFunctionList(id) >= 0) {
+    SetModified(TRUE);
+    return TRUE;
   }
   return FALSE;
 }

@@ -89,7 +89,7 @@ TEST_F(SystemPages, EveryTabOpenedAndClosedWithOkWritesNothingAndAChangeOnEachTa
   ASSERT_TRUE(program.StartAndWait());
   const std::string before = Settings();
   ASSERT_TRUE(driver.Open());
-  for (int tab = 0; tab < 7; ++tab) {
+  for (int tab = 0; tab < e2e::kTabCount; ++tab) {
     ASSERT_TRUE(driver.ShowTab(tab));
     Screenshot("sheet-tab-" + std::to_string(tab + 1));
   }

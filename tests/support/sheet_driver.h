@@ -11,7 +11,7 @@
 namespace e2e {
 
 // The sheet's tabs, in their order.
-enum SheetTab { kButtonsTab, kLauncherTab, kWheelTab, kPointerTab, kMacroTab, kXYTab, kAboutTab, kTabCount };
+enum SheetTab { kButtonsTab, kLauncherTab, kWheelTab, kPointerTab, kMacroTab, kXYTab, kProgramsTab, kAboutTab, kTabCount };
 
 // Ids of the sheet's own buttons.
 constexpr int kOkButton = IDOK;
@@ -24,7 +24,7 @@ class SheetDriver {
 
   // Asks the frame for the sheet and waits until it shows a page.
   bool Open();
-  // Shows tab 0..6 and waits until its page exists.
+  // Shows tab 0..kTabCount-1 and waits until its page exists.
   bool ShowTab(int index);
   int CurrentTab() const;
   HWND Sheet() const { return m_sheet; }
