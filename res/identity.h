@@ -26,6 +26,8 @@
 #define ZYFO_SECTION_MENUPOS "MenuPos"
 #define ZYFO_SECTION_SHORTCUT "Setting For ShortcutKey"
 #define ZYFO_SECTION_DPI "Setting For Dpi"
+// One subkey per program (its executable's file name), holding key0..key5 as "Setting For Key" does.
+#define ZYFO_SECTION_PROGRAMS "Setting For Programs"
 // The launcher's values: "ShortcutKey #1" .. "ShortcutKey #18".
 #define ZYFO_SHORTCUT_VALUE_PREFIX "ShortcutKey #"
 #define ZYFO_SHORTCUT_SLOTS 18
