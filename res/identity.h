@@ -66,6 +66,9 @@ constexpr unsigned WM_DISPATCH_SHUTDOWN = kWmUser + 200;  // 1224
 // Posted by the worker thread to its dispatch window once the hooks are in
 // place: starts COM and creates the shell's object, first thing in its loop.
 constexpr unsigned WM_DISPATCH_CONNECT_SHELL = kWmUser + 201;  // 1225
+// Private to the process: posted to the tray frame after the active button
+// table switched to another program's (or back to the main one).
+constexpr unsigned WM_ACTIVE_PROGRAM_CHANGED = kWmUser + 202;  // 1226
 
 constexpr unsigned kTrayIconId = 100;
 constexpr const char* kTrayTip = ZYFO_TRAY_TIP;
