@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app/tray_tip.h"
 #include "bridge/device_channel_win.h"
 #include "bridge/maker_libs_win.h"
 #include "bridge/sys_command.h"
@@ -33,6 +34,9 @@ int CMainFrame::OnCreate(CREATESTRUCTA*) {
   // The device takes 5..20; anything else (nothing stored yet, or a value an
   // outside tool wrote) is not sent, and stays stored as it is.
   if (m_settings.SpeedsInDeviceRange()) bridge::WriteDeviceSpeed(m_settings.Speed(0), m_settings.Speed(1));
+  // The worker reports switches from its own thread: the tip is changed here.
+  HWND frame = m_hWnd;
+  m_settings.SetActiveChangedListener([frame] { ::PostMessageA(frame, res::WM_ACTIVE_PROGRAM_CHANGED, 0, 0); });
   AddTrayIcon();
   NormaliseSystemSettings();
   return 0;
@@ -57,12 +61,23 @@ void CMainFrame::AddTrayIcon(bool modify, UINT dpi) {
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = res::WM_TRAYNOTIFY;
   data.hIcon = m_trayIcon.get();
-  lstrcpynA(data.szTip, res::kTrayTip, 64);
+  lstrcpynA(data.szTip, TrayTip(m_settings.ActiveProgram()).c_str(), static_cast<int>(kTrayTipBytes));
   // An icon the tray lost (or never had) cannot be modified: it is added.
   if (!modify || !::Shell_NotifyIconA(NIM_MODIFY, &data)) ::Shell_NotifyIconA(NIM_ADD, &data);
 }
 
 void CMainFrame::OnDpiChanged(UINT dpi, const RECT*) { AddTrayIcon(true, dpi); }
+
+void CMainFrame::UpdateTrayTip() {
+  NOTIFYICONDATAA data{};
+  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  data.hWnd = m_hWnd;
+  data.uID = res::kTrayIconId;
+  data.uFlags = NIF_TIP;
+  lstrcpynA(data.szTip, TrayTip(m_settings.ActiveProgram()).c_str(), static_cast<int>(kTrayTipBytes));
+  // An icon the tray lost comes back with the taskbar ("TaskbarCreated"), with the tip of then.
+  ::Shell_NotifyIconA(NIM_MODIFY, &data);
+}
 
 void CMainFrame::RemoveTrayIcon() {
   NOTIFYICONDATAA data{};
@@ -74,6 +89,7 @@ void CMainFrame::RemoveTrayIcon() {
 }
 
 void CMainFrame::OnDestroy() {
+  m_settings.SetActiveChangedListener(nullptr);
   Default();
   RemoveTrayIcon();
 }
@@ -122,6 +138,9 @@ LRESULT CMainFrame::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
       return 0;
     case res::WM_RELOAD_WHEEL:
       m_settings.ReloadWheel();
+      return 0;
+    case res::WM_ACTIVE_PROGRAM_CHANGED:
+      UpdateTrayTip();
       return 0;
     default:
       return Default();

@@ -43,8 +43,11 @@ class CMainFrame : public fw::FrameWnd {
 
  private:
   void NormaliseSystemSettings();
-  // Adds the tray icon, or (`modify`) gives it a picture of the size `dpi` asks for.
+  // Adds the tray icon, or (`modify`) gives it a picture of the size `dpi` asks
+  // for; the tip names the program whose settings are active.
   void AddTrayIcon(bool modify = false, UINT dpi = 0);
+  // The active table switched: only the tip changes.
+  void UpdateTrayTip();
   void RemoveTrayIcon();
   void OnTrayNotify(LPARAM mouseMessage);
   void ShowTrayMenu();

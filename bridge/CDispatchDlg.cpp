@@ -53,6 +53,7 @@ void CDispatchDlg::OnDestroy() {
   // A picture still showing when the program ends must not stay on the screen.
   m_indicator.Hide();
   m_hookWatch.Detach();
+  m_foregroundWatch.Stop();
   Default();
   m_pShellDispatch.Reset();
   if (m_comStarted) ::CoUninitialize();
@@ -104,6 +105,9 @@ LRESULT CDispatchDlg::OnUserMessage(UINT msg, WPARAM, LPARAM lp) {
       return 0;
     }
     case res::WM_DISPATCH_CONNECT_SHELL:
+      // Ahead of every button event queued behind this message, the foreground
+      // program's table is chosen (once: the message could come from elsewhere).
+      m_foregroundWatch.Start();
       ConnectShell();
       return 0;
     case res::WM_DISPATCH_SHUTDOWN:
@@ -122,8 +126,9 @@ void CDispatchDlg::OnButtonEvent(int eventCode, actions::Notification notificati
   // A backlog of events must not hold up exit, nor press keys nobody releases after it.
   if (m_shutdownRequested.load()) return;
   // The tables are read at the moment the event arrives; the main thread may
-  // be changing them meanwhile.
-  m_executor.OnButtonEvent(eventCode, notification, m_settings.Buttons(), m_settings.Macros());
+  // be changing them meanwhile, and a foreground switch reported on this
+  // thread has chosen the active one already.
+  m_executor.OnButtonEvent(eventCode, notification, m_settings.ActiveButtons(), m_settings.Macros());
 }
 
 void CDispatchDlg::OnResolutionReport(int level) {

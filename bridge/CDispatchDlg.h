@@ -10,6 +10,7 @@
 
 #include "actions/executor_win.h"
 #include "actions/resolution_indicator_win.h"
+#include "bridge/foreground_watch_win.h"
 #include "bridge/hook_watch_win.h"
 #include "framework/dialog_win.h"
 #include "framework/handles_win.h"
@@ -56,7 +57,7 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   void OnCancel() override {}
 
  private:
-  // A button event: the function of the button, looked up afresh each time.
+  // A button event: the function of the button in the active table, looked up afresh each time.
   void OnButtonEvent(int eventCode, actions::Notification notification);
   // The mouse stepped its resolution (level 0..3): its picture for a moment,
   // and the resolution recorded.
@@ -76,6 +77,7 @@ class CDispatchDlg : public fw::Dialog, private actions::ActionHost {
   actions::Executor m_executor{m_input, m_foreground, *this};
   actions::ResolutionIndicator m_indicator;
   HookWatch m_hookWatch{m_settings};
+  ForegroundWatch m_foregroundWatch{m_settings};
   bool m_shellConnected = false;
   bool m_comStarted = false;
 };

@@ -86,6 +86,11 @@ struct Bitmap {
   static Handle None() { return nullptr; }
   static void Close(Handle bitmap) { ::DeleteObject(bitmap); }
 };
+struct WinEventHook {
+  using Handle = HWINEVENTHOOK;
+  static Handle None() { return nullptr; }
+  static void Close(Handle hook) { ::UnhookWinEvent(hook); }
+};
 }  // namespace traits
 
 using UniqueMenu = Unique<traits::Menu>;
@@ -96,6 +101,7 @@ using UniqueDc = Unique<traits::CreatedDc>;
 using UniqueScreenDc = Unique<traits::ScreenDc>;
 using UniqueBitmap = Unique<traits::Bitmap>;
 using UniqueRegKey = Unique<traits::RegistryKey>;
+using UniqueWinEventHook = Unique<traits::WinEventHook>;
 
 // One reference to a COM interface, released when replaced or when it goes.
 template <typename Interface>

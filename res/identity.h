@@ -26,6 +26,8 @@
 #define ZYFO_SECTION_MENUPOS "MenuPos"
 #define ZYFO_SECTION_SHORTCUT "Setting For ShortcutKey"
 #define ZYFO_SECTION_DPI "Setting For Dpi"
+// One subkey per program (its executable's file name), holding key0..key5 as "Setting For Key" does.
+#define ZYFO_SECTION_PROGRAMS "Setting For Programs"
 // The launcher's values: "ShortcutKey #1" .. "ShortcutKey #18".
 #define ZYFO_SHORTCUT_VALUE_PREFIX "ShortcutKey #"
 #define ZYFO_SHORTCUT_SLOTS 18
@@ -64,6 +66,9 @@ constexpr unsigned WM_DISPATCH_SHUTDOWN = kWmUser + 200;  // 1224
 // Posted by the worker thread to its dispatch window once the hooks are in
 // place: starts COM and creates the shell's object, first thing in its loop.
 constexpr unsigned WM_DISPATCH_CONNECT_SHELL = kWmUser + 201;  // 1225
+// Private to the process: posted to the tray frame after the active button
+// table switched to another program's (or back to the main one).
+constexpr unsigned WM_ACTIVE_PROGRAM_CHANGED = kWmUser + 202;  // 1226
 
 constexpr unsigned kTrayIconId = 100;
 constexpr const char* kTrayTip = ZYFO_TRAY_TIP;

@@ -97,4 +97,28 @@ bool RegistryStore::WriteRegString(const std::string& section, const std::string
                           static_cast<DWORD>((stored.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
+// Names in the code page, as the narrow calls of the other sections take them.
+// A name longer than a key name may be (255) does not fit and is skipped.
+std::vector<std::string> RegistryStore::ReadSubsections(const std::string& section) {
+  std::vector<std::string> names;
+  const fw::UniqueRegKey key = OpenKey(SectionPath(section), KEY_READ);
+  if (!key) return names;
+  for (DWORD index = 0;; ++index) {
+    char name[256] = {};
+    DWORD length = sizeof name;
+    const LONG result = ::RegEnumKeyExA(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+    if (result == ERROR_MORE_DATA) continue;
+    if (result != ERROR_SUCCESS) break;
+    names.emplace_back(name, length);
+  }
+  return names;
+}
+
+bool RegistryStore::DeleteSection(const std::string& section) {
+  const std::string path = SectionPath(section);
+  // RegDeleteTreeA is Vista's; it removes the key's values and subkeys, then the key.
+  const LONG result = ::RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str());
+  return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
 }  // namespace settings

@@ -21,6 +21,8 @@ class RegistryStore : public SettingsStorage {
   bool WriteRegDword(const std::string& section, const std::string& name, std::int32_t value) override;
   std::string ReadRegString(const std::string& section, const std::string& name) override;
   bool WriteRegString(const std::string& section, const std::string& name, const std::string& text) override;
+  std::vector<std::string> ReadSubsections(const std::string& section) override;
+  bool DeleteSection(const std::string& section) override;
 
  private:
   std::string SectionPath(const std::string& section) const { return m_root + "\\" + section; }

@@ -28,6 +28,7 @@ constexpr const char* kSectionMouseXY = ZYFO_SECTION_MOUSEXY;
 constexpr const char* kSectionShortcut = ZYFO_SECTION_SHORTCUT;
 constexpr const char* kSectionDpi = ZYFO_SECTION_DPI;
 constexpr const char* kSectionMenuPos = ZYFO_SECTION_MENUPOS;
+constexpr const char* kSectionPrograms = ZYFO_SECTION_PROGRAMS;
 
 constexpr const char* kValueWheelType = "WheelType";
 constexpr const char* kValueMouseDpi = "MouseDpi";
@@ -55,6 +56,8 @@ using ShortcutTable = std::array<std::string, kShortcutCount>;
 
 // "key%d": a button function (0..5) or a device speed (0..1).
 std::string KeyValueName(int index);
+// The section of one program's table: kSectionPrograms + "\\" + name.
+std::string ProgramSection(const std::string& name);
 // "keyCombination%d", index 0..29.
 std::string MacroValueName(int index);
 // "ShortcutKey #1" .. "ShortcutKey #18" for slot 1..18.

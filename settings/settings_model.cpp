@@ -1,6 +1,8 @@
 #include "settings/settings_model.h"
 
+#include <algorithm>
 #include <thread>
+#include <utility>
 
 namespace settings {
 
@@ -18,6 +20,7 @@ void SettingsModel::Load() {
     SetMacro(m, macro);
   }
   LoadButtons();
+  LoadPrograms();
   for (int axis = 0; axis < kSpeedCount; ++axis) m_nMouseXY[axis] = ProfileIntOr(kSectionMouseXY, KeyValueName(axis), axis);
 }
 
@@ -49,13 +52,159 @@ void SettingsModel::StoreButtons() {
 }
 
 const volatile std::int32_t* SettingsModel::ButtonTableAddress() const {
-  return reinterpret_cast<const volatile std::int32_t*>(&m_nButtonFunc[0]);
+  return reinterpret_cast<const volatile std::int32_t*>(m_active.load(std::memory_order_acquire));
 }
 
-void SettingsModel::PublishButtons() { m_hook.SetButtonTable(ButtonTableAddress(), kButtonSlotCount); }
+void SettingsModel::PublishButtons() {
+  // Under the lock, so that the hook's last table is the last one chosen.
+  const std::lock_guard<std::mutex> lock(m_programLock);
+  m_hook.SetButtonTable(ButtonTableAddress(), kButtonSlotCount);
+}
 
 void SettingsModel::ReloadButtons() {
   LoadButtons();
+  LoadPrograms();
+  PublishButtons();
+}
+
+// ---- the active table
+
+ButtonTable SettingsModel::ActiveButtons() const {
+  const SharedInt* active = m_active.load(std::memory_order_acquire);
+  ButtonTable table{};
+  for (std::size_t slot = 0; slot < table.size(); ++slot) table[slot] = active[slot].load(std::memory_order_relaxed);
+  return table;
+}
+
+std::string SettingsModel::ActiveProgram() const {
+  const std::lock_guard<std::mutex> lock(m_programLock);
+  return m_activeName;
+}
+
+void SettingsModel::SelectProgram(const std::string& exeFileName) {
+  bool changed = false;
+  {
+    const std::lock_guard<std::mutex> lock(m_programLock);
+    m_foreground = exeFileName;
+    changed = ChooseLocked();
+  }
+  if (changed) NotifyActiveChanged();
+}
+
+void SettingsModel::SetActiveChangedListener(std::function<void()> listener) {
+  const std::lock_guard<std::mutex> lock(m_programLock);
+  m_activeChanged = std::move(listener);
+}
+
+bool SettingsModel::ChooseLocked() {
+  const SharedInt* table = m_nButtonFunc;
+  std::string name;
+  if (const ProgramSetting* program = FindProgram(m_programs, m_foreground)) {
+    table = m_programTables[static_cast<std::size_t>(program - m_programs.data())];
+    name = program->name;
+  }
+  const bool newTable = table != m_active.load(std::memory_order_relaxed);
+  const bool changed = newTable || name != m_activeName;
+  m_active.store(table, std::memory_order_release);
+  m_activeName = std::move(name);
+  if (newTable) m_hook.SetButtonTable(ButtonTableAddress(), kButtonSlotCount);
+  return changed;
+}
+
+void SettingsModel::NotifyActiveChanged() {
+  std::function<void()> listener;
+  {
+    const std::lock_guard<std::mutex> lock(m_programLock);
+    listener = m_activeChanged;
+  }
+  if (listener) listener();
+}
+
+const SharedInt* SettingsModel::InternTable(const ButtonTable& table) {
+  for (const auto& block : m_tablePool) {
+    bool same = true;
+    for (std::size_t slot = 0; slot < table.size(); ++slot)
+      same = same && block->codes[slot].load(std::memory_order_relaxed) == table[slot];
+    if (same) return block->codes;
+  }
+  auto block = std::make_unique<TableBlock>();
+  for (std::size_t slot = 0; slot < table.size(); ++slot) block->codes[slot].store(table[slot], std::memory_order_relaxed);
+  m_tablePool.push_back(std::move(block));
+  return m_tablePool.back()->codes;
+}
+
+// ---- programs with tables of their own
+
+namespace {
+
+// Valid names only, sorted, each program once (the first of its spellings).
+ProgramList Tidy(ProgramList list) {
+  list.erase(std::remove_if(list.begin(), list.end(),
+                            [](const ProgramSetting& program) { return !IsValidProgramName(program.name); }),
+             list.end());
+  std::stable_sort(list.begin(), list.end(), [](const ProgramSetting& a, const ProgramSetting& b) {
+    return ProgramNameLess(a.name, b.name);
+  });
+  list.erase(std::unique(list.begin(), list.end(),
+                         [](const ProgramSetting& a, const ProgramSetting& b) { return SameProgram(a.name, b.name); }),
+             list.end());
+  return list;
+}
+
+}  // namespace
+
+ProgramList SettingsModel::Programs() const {
+  const std::lock_guard<std::mutex> lock(m_programLock);
+  return m_programs;
+}
+
+void SettingsModel::ReplacePrograms(ProgramList list) {
+  list = Tidy(std::move(list));
+  bool changed = false;
+  {
+    const std::lock_guard<std::mutex> lock(m_programLock);
+    m_programTables.clear();
+    for (const ProgramSetting& program : list) m_programTables.push_back(InternTable(program.buttons));
+    m_programs = std::move(list);
+    changed = ChooseLocked();
+  }
+  if (changed) NotifyActiveChanged();
+}
+
+void SettingsModel::LoadPrograms() {
+  ProgramList list;
+  for (const std::string& name : m_storage.ReadSubsections(kSectionPrograms)) {
+    if (!IsValidProgramName(name)) continue;
+    ProgramSetting program{name, {}};
+    const std::string section = ProgramSection(name);
+    for (int slot = 0; slot < kButtonSlotCount; ++slot)
+      program.buttons[static_cast<std::size_t>(slot)] =
+          m_storage.ReadRegDword(section, KeyValueName(slot)).value_or(ButtonFunc(slot));
+    list.push_back(std::move(program));
+  }
+  ReplacePrograms(std::move(list));
+}
+
+void SettingsModel::ApplyPrograms(const ProgramList& chosen) {
+  const ProgramList edited = Tidy(chosen);
+  const ProgramList current = Programs();
+  const auto has = [](const ProgramList& list, const ProgramSetting& wanted, bool withTable) {
+    return std::any_of(list.begin(), list.end(), [&](const ProgramSetting& program) {
+      return program.name == wanted.name && (!withTable || program.buttons == wanted.buttons);
+    });
+  };
+  // Removed first: the registry's names ignore case, so a program renamed only
+  // in case is deleted under its old name and written under its new one.
+  for (const ProgramSetting& program : current)
+    if (!has(edited, program, false)) m_storage.DeleteSection(ProgramSection(program.name));
+  for (const ProgramSetting& program : edited) {
+    if (has(current, program, true)) continue;
+    // The profile path creates "Setting For Programs" and the program's subkey on the way.
+    const std::string section = ProgramSection(program.name);
+    for (int slot = 0; slot < kButtonSlotCount; ++slot)
+      m_storage.WriteProfileInt(section, KeyValueName(slot), program.buttons[static_cast<std::size_t>(slot)]);
+  }
+  ReplacePrograms(edited);
   PublishButtons();
 }
 

@@ -1,7 +1,7 @@
-// The settings the program works with, in memory: the button table, the three
-// key macros, the wheel mode, the sensor speeds and the launcher shortcuts. It
-// loads them from storage, stores them table by table, and hands the button
-// table to the mouse hook. The tray frame, the pages, the worker thread and
+// The settings the program works with, in memory: the button table, the
+// programs' own button tables, the three key macros, the wheel mode, the
+// sensor speeds and the launcher shortcuts. It loads them from storage, stores
+// them table by table, and hands the active button table to the mouse hook. The tray frame, the pages, the worker thread and
 // the launcher popup get the one model passed in. Portable: no Windows headers.
 //
 // Threads: the main thread writes (frame, pages); the worker thread reads the
@@ -9,13 +9,23 @@
 // Each button entry is an aligned, lock-free 32-bit atomic with the layout of a
 // plain int, so the table can be handed to the hook by address. A macro is read
 // whole: a replay that overlaps a store sees the old record or the new one.
+//
+// The active table is the main table ("Setting For Key") or the table of the
+// program in the foreground. The worker reads it through one atomic pointer;
+// a program's table never changes once made (an edit makes another), so a
+// switch hands over a whole table, to the worker and to the hook alike.
 #pragma once
 
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <vector>
 
+#include "settings/program_settings.h"
 #include "settings/schema.h"
 #include "settings/storage.h"
 
@@ -46,24 +56,51 @@ class SettingsModel {
   // For the few values that are not tables (popup position, resolution record).
   SettingsStorage& Storage() { return m_storage; }
 
-  // Start-up, in this order: the macros, the button table, the sensor speeds
-  // (profile path). An absent button or speed value reads as its own index; an
-  // absent macro entry as 0, an empty slot. The wheel mode and the shortcuts
-  // are not read here.
+  // Start-up, in this order: the macros, the button table, the programs' tables,
+  // the sensor speeds (profile path). An absent button or speed value reads as
+  // its own index; an absent macro entry as 0, an empty slot. The wheel mode
+  // and the shortcuts are not read here.
   void Load();
 
-  // ---- button table
+  // ---- the main button table ("Setting For Key"), edited by the Buttons page
   std::int32_t ButtonFunc(int slot) const;
   ButtonTable Buttons() const;
-  // In force at once for the worker thread; the hook learns of it by PublishButtons.
+  // In force at once for the worker thread while the main table is active; the
+  // hook learns of it by PublishButtons.
   void SetButtonFunc(int slot, std::int32_t code);
   void LoadButtons();
   // All six values through the raw path; a value that cannot be written is skipped.
   void StoreButtons();
-  // The one place that hands the table to the mouse hook.
+  // The one place that hands the active table to the mouse hook.
   void PublishButtons();
-  // An outside program changed the stored table: load it and hand it over.
+  // An outside program changed the stored tables: load the main table and the
+  // programs' ones, choose again for the same foreground program and hand it over.
   void ReloadButtons();
+
+  // ---- the active table: the one the worker performs and the hook is given
+  // Lock-free; read on the worker at each event.
+  ButtonTable ActiveButtons() const;
+  // The program's name as stored, or "" while the main table is active (any thread).
+  std::string ActiveProgram() const;
+  // Worker thread, on a foreground change: the program's table, or the main
+  // table when the name is empty or has no settings. Hands the table to the
+  // hook (whole, one call) only when the choice changed.
+  void SelectProgram(const std::string& exeFileName);
+  // Called after a switch, on the thread that made it.
+  void SetActiveChangedListener(std::function<void()> listener);
+
+  // ---- programs with tables of their own (main thread)
+  // A copy, in load order (sorted case-insensitively by name).
+  ProgramList Programs() const;
+  // Each valid subkey of "Setting For Programs"; a value that is absent or not
+  // a DWORD reads as the main table's function for that slot. Part of Load()
+  // and of ReloadButtons().
+  void LoadPrograms();
+  // Stores what differs from the current list (a changed or new program's six
+  // values, created on the way; a removed program's subkey deleted), replaces
+  // the list, chooses again for the same foreground program and hands the
+  // active table to the hook at once. Invalid names and repeats are dropped.
+  void ApplyPrograms(const ProgramList& edited);
 
   // ---- wheel mode (read only on request, never at start-up)
   std::int32_t WheelType() const;
@@ -93,16 +130,39 @@ class SettingsModel {
   // Writes every non-empty text through the raw path; empty ones stay as stored.
   void StoreShortcuts();
 
-  // The address the hook is given.
+  // The address the hook is given: the active table's.
   const volatile std::int32_t* ButtonTableAddress() const;
 
  private:
-  std::int32_t ProfileIntOr(const char* section, const std::string& name, std::int32_t fallback);
+  struct TableBlock {
+    SharedInt codes[kButtonSlotCount] = {};
+  };
 
+  std::int32_t ProfileIntOr(const char* section, const std::string& name, std::int32_t fallback);
+  // m_programLock held: a block holding `table`, made once per distinct table.
+  const SharedInt* InternTable(const ButtonTable& table);
+  // Replaces the list (sorted, valid and distinct names only) and chooses again.
+  void ReplacePrograms(ProgramList list);
+  // m_programLock held: chooses for m_foreground, hands a new table to the hook;
+  // true when the table or the program changed.
+  bool ChooseLocked();
+  void NotifyActiveChanged();
   SettingsStorage& m_storage;
   HookLink& m_hook;
 
   SharedInt m_nButtonFunc[kButtonSlotCount] = {};
+  // m_nButtonFunc or a block of m_tablePool.
+  std::atomic<const SharedInt*> m_active{m_nButtonFunc};
+  // Guards what follows: the worker chooses while the main thread replaces the list.
+  mutable std::mutex m_programLock;
+  ProgramList m_programs;
+  std::vector<const SharedInt*> m_programTables;  // one per entry of m_programs
+  // Every table a program ever had, never changed or freed while the model
+  // lives: the worker or the hook may still read one a switch has just left.
+  std::vector<std::unique_ptr<TableBlock>> m_tablePool;
+  std::string m_foreground;  // as SelectProgram was last told
+  std::string m_activeName;
+  std::function<void()> m_activeChanged;
   SharedInt m_nMacroKey[kMacroTableSize] = {};
   // Even while no macro is being written; readers retry when it moved.
   std::atomic<std::uint32_t> m_macroVersion{0};

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace settings {
 
@@ -31,6 +32,10 @@ class SettingsStorage {
   virtual std::string ReadRegString(const std::string& section, const std::string& name) = 0;
   // Cuts a text at the writer's limit of 255 characters.
   virtual bool WriteRegString(const std::string& section, const std::string& name, const std::string& text) = 0;
+  // Names of the keys directly below the section; empty when it is absent. Never creates a key.
+  virtual std::vector<std::string> ReadSubsections(const std::string& section) = 0;
+  // Removes the section's key with its values (and its own subkeys). True when it is gone afterwards.
+  virtual bool DeleteSection(const std::string& section) = 0;
 };
 
 }  // namespace settings

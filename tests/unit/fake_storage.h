@@ -1,10 +1,12 @@
 // A settings storage in memory with the two access paths' rules about missing
-// keys: the profile path creates its section, the raw path never does.
+// keys: the profile path creates its section, the raw path never does. A
+// section "a\b" is the key b below a; names are compared as they are.
 #pragma once
 
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "settings/storage.h"
 
@@ -16,6 +18,7 @@ class FakeStorage : public settings::SettingsStorage {
   std::map<std::string, std::int32_t> dwords;  // "section\name"
   std::map<std::string, std::string> strings;
   int writes = 0;
+  int deletes = 0;
 
   static std::string Key(const std::string& section, const std::string& name) { return section + "\\" + name; }
 
@@ -41,6 +44,26 @@ class FakeStorage : public settings::SettingsStorage {
   }
   bool WriteRegString(const std::string& section, const std::string& name, const std::string& text) override {
     return Put(strings, section, name, text.substr(0, 255));
+  }
+  std::vector<std::string> ReadSubsections(const std::string& section) override {
+    std::set<std::string> names;
+    const std::string prefix = section + "\\";
+    for (const std::string& other : sections) {
+      if (other.compare(0, prefix.size(), prefix) != 0) continue;
+      names.insert(other.substr(prefix.size(), other.find('\\', prefix.size()) - prefix.size()));
+    }
+    return {names.begin(), names.end()};
+  }
+  bool DeleteSection(const std::string& section) override {
+    ++deletes;
+    const std::string prefix = section + "\\";
+    const auto inside = [&](const std::string& key) {
+      return key == section || key.compare(0, prefix.size(), prefix) == 0;
+    };
+    for (auto it = sections.begin(); it != sections.end();) it = inside(*it) ? sections.erase(it) : std::next(it);
+    for (auto it = dwords.begin(); it != dwords.end();) it = inside(it->first) ? dwords.erase(it) : std::next(it);
+    for (auto it = strings.begin(); it != strings.end();) it = inside(it->first) ? strings.erase(it) : std::next(it);
+    return true;
   }
 
  private:

@@ -27,6 +27,7 @@ TEST(Identity, TextsOutsideProgramsRelyOn) {
       {"sensor speeds", settings::kSectionMouseXY, "Setting For MouseXY"},
       {"launcher", settings::kSectionShortcut, "Setting For ShortcutKey"},
       {"resolution", settings::kSectionDpi, "Setting For Dpi"},
+      {"programs' own tables", settings::kSectionPrograms, "Setting For Programs"},
       {"popup position", settings::kSectionMenuPos, "MenuPos"},
       {"launcher value", settings::ShortcutValueName(18), "ShortcutKey #18"},
       {"frame", res::kFrameTitle, "Zyfo Mouse Driver"},
