@@ -45,6 +45,15 @@ void SheetDriver::Click(HWND window, const std::string& button) const {
   testsupport::PumpFor(300);
 }
 
+void SheetDriver::TakeKeyboard(int focusId) const {
+  RECT page{};
+  ::GetWindowRect(CurrentPage(), &page);
+  testsupport::Xdotool("mousemove " + std::to_string(page.left + 6) + " " + std::to_string(page.bottom - 6) +
+                       " click 1");
+  if (focusId) ::SendMessageA(CurrentPage(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(focusId)), TRUE);
+  testsupport::PumpFor(300);
+}
+
 std::string SheetDriver::Text(int id) const {
   // WM_GETTEXT is carried across processes by the system.
   char text[256] = {};
