@@ -40,12 +40,6 @@ class SheetDriver {
   void TakeKeyboard(int focusId = 0) const;
   // The text of a control of the current page.
   std::string Text(int id) const;
-  // The text of a list view's cell, read across the process boundary.
-  std::string ListText(HWND list, int row, int column) const;
-  // A list view row's rectangle on the screen.
-  RECT ListRowRect(HWND list, int row) const;
-  // Whether a list view's row is selected.
-  bool ListSelected(HWND list, int row) const;
   // Waits until no sheet is open.
   bool WaitClosed(DWORD timeoutMs = 5000);
 
