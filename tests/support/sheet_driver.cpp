@@ -4,6 +4,7 @@
 
 #include "res/identity.h"
 #include "res/resource.h"
+#include "tests/support/remote_buffer.h"
 #include "tests/support/wine_support.h"
 
 namespace e2e {
@@ -52,43 +53,9 @@ std::string SheetDriver::Text(int id) const {
   return text;
 }
 
-namespace {
-
-// Memory in the process that owns a window: messages that carry a pointer
-// need their buffer there.
-class RemoteBuffer {
- public:
-  RemoteBuffer(HWND window, SIZE_T size) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(window, &pid);
-    m_process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-    if (m_process)
-      m_memory = static_cast<char*>(::VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-  }
-  ~RemoteBuffer() {
-    if (m_memory) ::VirtualFreeEx(m_process, m_memory, 0, MEM_RELEASE);
-    if (m_process) ::CloseHandle(m_process);
-  }
-  RemoteBuffer(const RemoteBuffer&) = delete;
-  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-  char* get() const { return m_memory; }
-  bool Write(SIZE_T offset, const void* data, SIZE_T size) const {
-    return m_memory && ::WriteProcessMemory(m_process, m_memory + offset, data, size, nullptr);
-  }
-  bool Read(SIZE_T offset, void* data, SIZE_T size) const {
-    return m_memory && ::ReadProcessMemory(m_process, m_memory + offset, data, size, nullptr);
-  }
-
- private:
-  HANDLE m_process = nullptr;
-  char* m_memory = nullptr;
-};
-
-}  // namespace
-
 std::string SheetDriver::ListText(HWND list, int row, int column) const {
   constexpr SIZE_T kText = 512;
-  RemoteBuffer remote(list, sizeof(LVITEMA) + kText);
+  testsupport::RemoteBuffer remote(list, sizeof(LVITEMA) + kText);
   LVITEMA item{};
   item.iSubItem = column;
   item.pszText = remote.get() + sizeof(LVITEMA);
@@ -101,7 +68,7 @@ std::string SheetDriver::ListText(HWND list, int row, int column) const {
 }
 
 RECT SheetDriver::ListRowRect(HWND list, int row) const {
-  RemoteBuffer remote(list, sizeof(RECT));
+  testsupport::RemoteBuffer remote(list, sizeof(RECT));
   RECT rect{LVIR_BOUNDS, 0, 0, 0};
   remote.Write(0, &rect, sizeof rect);
   ::SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote.get()));

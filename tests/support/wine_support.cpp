@@ -1,6 +1,9 @@
 #include "tests/support/wine_support.h"
 
+#include <commctrl.h>
+
 #include "settings/schema.h"
+#include "tests/support/remote_buffer.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +86,42 @@ std::vector<HWND> TrayIcons() {
        child = ::FindWindowExA(tray, child, nullptr, nullptr))
     icons.push_back(child);
   return icons;
+}
+
+namespace {
+BOOL CALLBACK CollectTooltip(HWND window, LPARAM found) {
+  char name[32] = {};
+  if (::GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  return TRUE;
+}
+}  // namespace
+
+// Wine's tray gives each icon a tooltip control of its own, which holds the
+// tip as the text of one tool: the icon's window.
+std::string TrayTipOf(HWND icon) {
+  std::vector<HWND> tooltips;
+  ::EnumWindows(CollectTooltip, reinterpret_cast<LPARAM>(&tooltips));
+  constexpr SIZE_T kText = 1024;
+  for (HWND tooltip : tooltips) {
+    const int count = static_cast<int>(::SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      RemoteBuffer remote(tooltip, sizeof(TTTOOLINFOW) + kText);
+      TTTOOLINFOW info{};
+      info.cbSize = sizeof info;
+      info.lpszText = reinterpret_cast<wchar_t*>(remote.get() + sizeof info);
+      if (!remote.Write(0, &info, sizeof info)) continue;
+      if (!::SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote.get())))
+        continue;
+      wchar_t text[kText / sizeof(wchar_t) + 1] = {};
+      if (!remote.Read(0, &info, sizeof info) || !remote.Read(sizeof info, text, kText)) continue;
+      if (info.hwnd != icon && info.uId != reinterpret_cast<UINT_PTR>(icon)) continue;
+      char narrow[kText] = {};
+      ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow - 1, nullptr, nullptr);
+      return narrow;
+    }
+  }
+  return std::string();
 }
 
 std::string DeviceFile() {
