@@ -13,22 +13,21 @@
 #include "makerlibs/include/maker_contract.h"
 #include "res/identity.h"
 #include "tests/support/handle_probe.h"
-#include "tests/support/input_observer.h"
-#include "tests/support/program.h"
+#include "tests/support/scenario.h"
 #include "tests/support/screen_pixels.h"
-#include "tests/support/wine_support.h"
 
 using namespace testsupport;
 
+namespace e2e {
 namespace {
 
-const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
+const std::string kShortcuts = Section(settings::kSectionShortcut);
 constexpr const char* kToolFolder = "C:\\Program Files\\Zyfo Test";
 constexpr const char* kTool = "C:\\Program Files\\Zyfo Test\\tool.exe";
 constexpr const char* kDecoy = "C:\\Program.exe";  // what a split "C:\Program Files\..." would start
 
 void SetSlot(int slot, const std::string& text) {
-  ASSERT_TRUE(WriteUserString(kRoot + "\\Setting For ShortcutKey", "ShortcutKey #" + std::to_string(slot), text));
+  ASSERT_TRUE(WriteUserString(kShortcuts, settings::ShortcutValueName(slot), text));
 }
 // Lines of the probe's log that contain `part`.
 int LogLines(const std::string& part) {
@@ -46,25 +45,24 @@ std::string ProbeCommand(const std::string& tag) {
   return "\"" + ProgramFolder() + "\\launch_probe.exe\" " + tag + " \"%1\"";
 }
 
-class Launcher : public testing::Test {
+class Launcher : public Scenario {
  protected:
   void SetUp() override {
-    e2e::EndAllInstances();
-    DeleteProgramSettings();
-    ASSERT_TRUE(CreateUserKey(kRoot + "\\Setting For ShortcutKey"));  // as installed; the program never creates it
+    Scenario::SetUp();
+    ASSERT_TRUE(CreateUserKey(kShortcuts));  // as installed; the program never creates it
     ClearLaunchProbeLog();
     ::CreateDirectoryA(kToolFolder, nullptr);
     ASSERT_TRUE(::CopyFileA((ProgramFolder() + "\\launch_probe.exe").c_str(), kTool, FALSE));
   }
   void TearDown() override {
-    ScreenshotOnFailure("launcher");
+    Scenario::TearDown();
     if (program.Running()) program.Exit();
     ::DeleteFileA(kTool);
     ::RemoveDirectoryA(kToolFolder);
   }
   HWND Popup() {
     HWND w = ::FindWindowA(nullptr, res::kPopupTitle);
-    return w && e2e::ProcessOf(w) == program.ProcessId() ? w : nullptr;
+    return w && ProcessOf(w) == program.ProcessId() ? w : nullptr;
   }
   HWND WaitPopup() {
     return PumpUntil([&] { return Popup() && ::IsWindowVisible(Popup()); }, 3000) ? Popup() : nullptr;
@@ -82,42 +80,29 @@ class Launcher : public testing::Test {
     return popup &&
            ::PostMessageA(popup, WM_COMMAND, MAKEWPARAM(1094 + slot, STN_CLICKED), reinterpret_cast<LPARAM>(icon));
   }
-  void AtCentreOf(HWND window, const std::string& action) {
-    RECT r{};
-    ::GetWindowRect(window, &r);
-    Xdotool("mousemove " + std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2) +
-            " " + action);
-  }
-
-  e2e::Program program;
 };
 
 TEST_F(Launcher, OpensOnAButtonTurnsPerNotchStartsOnlyWhatASlotNamesWithoutWaitingAndLeaksNothing) {
-  ASSERT_TRUE(WriteUserDword(kRoot + "\\Setting For Key", "key3", 47));  // 4th: Hot-Button-Menü
-  ASSERT_TRUE(WriteUserDword(kRoot + "\\Setting For Key", "key4", 9));   // 5th: Kopieren (Strg+C)
-  ASSERT_TRUE(WriteUserDword(kRoot + "\\Setting For Key", "key5", 47));  // 6th, posted from here
   const std::string slots[] = {kTool, "C:\\windows", "https://example.org", " "};
   for (int slot = 10; slot <= 13; ++slot) SetSlot(slot, slots[slot - 10]);
-  ScreenWindow screen;
-  ASSERT_TRUE(program.StartAndWait());
-  InputObserver observer;
+  Start({{3, 47}, {4, 9}, {5, 47}});  // 4th and 6th (posted from here): Hot-Button-Menü; 5th: Kopieren
 
   HWND popup = Xdotool("click 8") ? WaitPopup() : nullptr;
   ASSERT_NE(popup, nullptr);
   Screenshot("popup-predefined-page");
   Xdotool("mousemove 200 200 click 9");
-  EXPECT_TRUE(PumpUntil([&] { return observer.InjectedText() == "kd11:11 kd43:11 ku11:91 ku43:91"; }, 3000))
-      << "another button's function while the popup is open: " << observer.InjectedText();
+  EXPECT_TRUE(PumpUntil([&] { return observer->InjectedText() == "kd11:11 kd43:11 ku11:91 ku43:91"; }, 3000))
+      << "another button's function while the popup is open: " << observer->InjectedText();
   const auto userPageAfter = [&](const char* notch) {
-    AtCentreOf(popup, notch);
+    ClickCentre(popup, notch);
     PumpFor(300);
     return ::IsWindowVisible(::GetDlgItem(popup, 1104)) != FALSE;
   };
   ASSERT_TRUE(userPageAfter("click 5") && !userPageAfter("click 4") && userPageAfter("click 5"))
       << "one page per notch of a real wheel, either way, the user page first";
-  AtCentreOf(::GetDlgItem(popup, 1104), "mousemove_relative 1 1 sleep 1.5");
+  ClickCentre(::GetDlgItem(popup, 1104), "mousemove_relative 1 1 sleep 1.5");
   Screenshot("popup-user-page");  // with the tooltip of slot 10
-  AtCentreOf(::GetDlgItem(popup, 1104), "click 1");
+  ClickCentre(::GetDlgItem(popup, 1104));
   EXPECT_TRUE(WaitPopupGone()) << "a click closes the popup";
   EXPECT_TRUE(PumpUntil([] { return LogLines("Zyfo Test\\tool.exe|") == 1; }, 5000)) << LaunchProbeLog();
 
@@ -130,7 +115,8 @@ TEST_F(Launcher, OpensOnAButtonTurnsPerNotchStartsOnlyWhatASlotNamesWithoutWaiti
   Xdotool("mousemove 130 124 click 1 key Escape");
   EXPECT_TRUE(WaitPopupGone());
   DWORD x = 0, y = 0;
-  EXPECT_TRUE(ReadUserDword(kRoot + "\\MenuPos", "x", &x) && ReadUserDword(kRoot + "\\MenuPos", "y", &y));
+  EXPECT_TRUE(ReadUserDword(Section(settings::kSectionMenuPos), "x", &x) &&
+              ReadUserDword(Section(settings::kSectionMenuPos), "y", &y));
   EXPECT_TRUE(x == 100u && y == 120u) << x << "," << y;
   EXPECT_EQ(LogLines("|"), 1) << LaunchProbeLog();
 
@@ -178,7 +164,7 @@ TEST_F(Launcher, OpensOnAButtonTurnsPerNotchStartsOnlyWhatASlotNamesWithoutWaiti
   ::SystemParametersInfoA(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &lockTimeout, 0);
   ::SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, reinterpret_cast<void*>(12345), SPIF_SENDCHANGE);
   ClearLaunchProbeLog();
-  observer.Clear();
+  observer->Clear();
 
   // A program that takes three seconds to come up: the next button event is
   // performed at once, while it is still starting.
@@ -187,9 +173,9 @@ TEST_F(Launcher, OpensOnAButtonTurnsPerNotchStartsOnlyWhatASlotNamesWithoutWaiti
   ::QueryPerformanceCounter(&posted);
   ::PostMessageA(program.Dispatch(), makerlibs::WM_MOUSEBTN_DOWN, 0, 14);
   ::PostMessageA(program.Dispatch(), makerlibs::WM_MOUSEBTN_UP, 0, 14);
-  ASSERT_TRUE(PumpUntil([&] { return observer.InjectedCount() >= 4; }, 3000)) << observer.InjectedText();
+  ASSERT_TRUE(PumpUntil([&] { return observer->InjectedCount() >= 4; }, 3000)) << observer->InjectedText();
   ::QueryPerformanceFrequency(&frequency);
-  EXPECT_LT(1000 * (observer.Injected()[0].counter.QuadPart - posted.QuadPart), 50 * frequency.QuadPart)
+  EXPECT_LT(1000 * (observer->Injected()[0].counter.QuadPart - posted.QuadPart), 50 * frequency.QuadPart)
       << "the button event waited for the program (counts of " << frequency.QuadPart << " a second)";
   EXPECT_EQ(LogLines("--slow"), 0) << "the program was still starting";
   EXPECT_TRUE(WaitPopupGone());
@@ -215,3 +201,4 @@ TEST_F(Launcher, OpensOnAButtonTurnsPerNotchStartsOnlyWhatASlotNamesWithoutWaiti
 }
 
 }  // namespace
+}  // namespace e2e

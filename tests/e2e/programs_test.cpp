@@ -26,11 +26,7 @@ std::string ProgramKey(const std::string& name) { return Section(settings::Progr
 class Probe {
  public:
   explicit Probe(const std::string& fileName) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    const std::string path = ProgramFolder() + "\\" + fileName;
-    std::string line = "\"" + path + "\"";
-    if (::CreateProcessA(path.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process))
+    if (StartCommand("\"" + ProgramFolder() + "\\" + fileName + "\"", std::string(), &m_process))
       PumpUntil([&] { return (m_window = FindWindowOf(m_process.dwProcessId)) != nullptr; });
   }
   ~Probe() {

@@ -139,20 +139,27 @@ TEST_F(Startup, StoredSpeedsReachTheDeviceOnlyWhenBothAreInItsRange) {
     UINT wheel;
     int accel[3];
     std::vector<unsigned char> device;
+    bool deviceMissing;
   } const runs[] = {
-      {12, 300, 1, {4, 6, 2}, {}},  // 300 is outside 5..20: nothing is sent, the value stays
-      {12, 20, WHEEL_PAGESCROLL, {0, 0, 0}, {12, 0, 0, 0, 20, 0, 0, 0}},  // X, then Y
+      {12, 300, 1, {4, 6, 2}, {}, false},  // 300 is outside 5..20: nothing is sent, the value stays
+      {12, 20, WHEEL_PAGESCROLL, {0, 0, 0}, {12, 0, 0, 0, 20, 0, 0, 0}, false},  // X, then Y
+      {5, 5, 3, {0, 0, 0}, {}, true},  // no mouse: nothing is created in its place
   };
+  const std::string device = DeviceFile(), away = device + ".away";
   for (const auto& run : runs) {
     SCOPED_TRACE("speeds " + std::to_string(run.x) + ", " + std::to_string(run.y));
-    if (!DeviceFile().empty()) std::ofstream(DeviceFile(), std::ios::binary | std::ios::trunc);
+    if (!device.empty()) std::ofstream(device, std::ios::binary | std::ios::trunc);
+    if (run.deviceMissing && (device.empty() || !::MoveFileA(device.c_str(), away.c_str()))) continue;
     ASSERT_TRUE(WriteUserDword(Section(settings::kSectionMouseXY), "key0", run.x));
     ASSERT_TRUE(WriteUserDword(Section(settings::kSectionMouseXY), "key1", run.y));
     SetWheelLines(run.wheel);
     SetAcceleration(run.accel[0], run.accel[1], run.accel[2]);
     ASSERT_TRUE(program.StartAndWait());
     PumpFor(100);
-    if (!DeviceFile().empty()) {
+    if (run.deviceMissing) {
+      EXPECT_EQ(::GetFileAttributesA(device.c_str()), INVALID_FILE_ATTRIBUTES);
+      ::MoveFileA(away.c_str(), device.c_str());
+    } else if (!device.empty()) {
       EXPECT_EQ(DeviceBytes(), run.device);
     }
     DWORD y = 0;

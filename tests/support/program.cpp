@@ -1,7 +1,5 @@
 #include "tests/support/program.h"
 
-#include <vector>
-
 #include <psapi.h>
 
 #include "res/identity.h"
@@ -23,17 +21,10 @@ Program::~Program() {
 }
 
 bool Program::Start() {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  std::string line = "\"" + m_exePath + "\"";
-  std::vector<char> buffer(line.begin(), line.end());
-  buffer.push_back(0);
-  std::string folder = m_exePath.substr(0, m_exePath.find_last_of('\\'));
   if (m_process.hProcess) ::CloseHandle(m_process.hProcess);
   if (m_process.hThread) ::CloseHandle(m_process.hThread);
-  m_process = PROCESS_INFORMATION{};
-  return ::CreateProcessA(m_exePath.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                          &startup, &m_process) != FALSE;
+  return testsupport::StartCommand("\"" + m_exePath + "\"", m_exePath.substr(0, m_exePath.find_last_of('\\')),
+                                   &m_process);
 }
 
 bool Program::StartAndWait(DWORD timeoutMs) {

@@ -4,7 +4,6 @@
 
 #include "res/identity.h"
 #include "res/resource.h"
-#include "tests/support/remote_buffer.h"
 #include "tests/support/wine_support.h"
 
 namespace e2e {
@@ -46,39 +45,20 @@ void SheetDriver::Click(HWND window, const std::string& button) const {
   testsupport::PumpFor(300);
 }
 
+void SheetDriver::TakeKeyboard(int focusId) const {
+  RECT page{};
+  ::GetWindowRect(CurrentPage(), &page);
+  testsupport::Xdotool("mousemove " + std::to_string(page.left + 6) + " " + std::to_string(page.bottom - 6) +
+                       " click 1");
+  if (focusId) ::SendMessageA(CurrentPage(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(focusId)), TRUE);
+  testsupport::PumpFor(300);
+}
+
 std::string SheetDriver::Text(int id) const {
   // WM_GETTEXT is carried across processes by the system.
   char text[256] = {};
   ::SendMessageA(Item(id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   return text;
-}
-
-std::string SheetDriver::ListText(HWND list, int row, int column) const {
-  constexpr SIZE_T kText = 512;
-  testsupport::RemoteBuffer remote(list, sizeof(LVITEMA) + kText);
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = remote.get() + sizeof(LVITEMA);
-  item.cchTextMax = kText;
-  char buffer[kText] = {};
-  if (!remote.Write(0, &item, sizeof item) || !remote.Write(sizeof item, buffer, 1)) return "<no access>";
-  ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote.get()));
-  if (!remote.Read(sizeof item, buffer, kText - 1)) return "<no access>";
-  return buffer;
-}
-
-RECT SheetDriver::ListRowRect(HWND list, int row) const {
-  testsupport::RemoteBuffer remote(list, sizeof(RECT));
-  RECT rect{LVIR_BOUNDS, 0, 0, 0};
-  remote.Write(0, &rect, sizeof rect);
-  ::SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote.get()));
-  remote.Read(0, &rect, sizeof rect);
-  ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-bool SheetDriver::ListSelected(HWND list, int row) const {
-  return ::SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) != 0;
 }
 
 bool SheetDriver::WaitClosed(DWORD timeoutMs) {

@@ -35,14 +35,11 @@ class SheetDriver {
   HWND Button(int id) const { return ::GetDlgItem(m_sheet, id); }
   // A real click in the middle of a window, through X11.
   void Click(HWND window, const std::string& button = "1") const;
+  // A real click on an empty spot of the page gives the sheet the keyboard;
+  // with a control id, the page then moves its focus there.
+  void TakeKeyboard(int focusId = 0) const;
   // The text of a control of the current page.
   std::string Text(int id) const;
-  // The text of a list view's cell, read across the process boundary.
-  std::string ListText(HWND list, int row, int column) const;
-  // A list view row's rectangle on the screen.
-  RECT ListRowRect(HWND list, int row) const;
-  // Whether a list view's row is selected.
-  bool ListSelected(HWND list, int row) const;
   // Waits until no sheet is open.
   bool WaitClosed(DWORD timeoutMs = 5000);
 

@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <initializer_list>
-#include <string>
 
 #include "framework/property_page_win.h"
 #include "settings/settings_model.h"
@@ -22,9 +21,5 @@ void RunSheet(settings::SettingsModel& model, std::initializer_list<fw::Property
 HWND CurrentPageOf(HWND sheet);
 // PSBTN_OK, PSBTN_CANCEL, PSBTN_APPLYNOW.
 void PressSheetButton(HWND sheet, int button);
-// The text of a control of a page (or any dialog) in this process.
-std::string ItemText(HWND dialog, int id);
-// The sheet's own Apply button is enabled (some page is marked modified).
-bool ApplyEnabled(HWND sheet);
 
 }  // namespace testsupport
