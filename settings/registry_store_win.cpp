@@ -116,7 +116,7 @@ std::vector<std::string> RegistryStore::ReadSubsections(const std::string& secti
 
 bool RegistryStore::DeleteSection(const std::string& section) {
   const std::string path = SectionPath(section);
-  // RegDeleteTreeA is Vista's; it removes the key's values and subkeys, then the key.
+  // With a subkey name, RegDeleteTree removes that key itself after all it holds (seen under Wine too).
   const LONG result = ::RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str());
   return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }

@@ -1,5 +1,7 @@
 #include "tests/support/wine_support.h"
 
+#include <commctrl.h>
+
 #include "settings/schema.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +85,73 @@ std::vector<HWND> TrayIcons() {
        child = ::FindWindowExA(tray, child, nullptr, nullptr))
     icons.push_back(child);
   return icons;
+}
+
+namespace {
+
+// Memory in the process that owns a window: messages that carry a pointer
+// need their buffer there.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(HWND window, SIZE_T size) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    m_process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (m_process)
+      m_memory = static_cast<char*>(::VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  }
+  ~RemoteBuffer() {
+    if (m_memory) ::VirtualFreeEx(m_process, m_memory, 0, MEM_RELEASE);
+    if (m_process) ::CloseHandle(m_process);
+  }
+  RemoteBuffer(const RemoteBuffer&) = delete;
+  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+  char* get() const { return m_memory; }
+  bool Write(SIZE_T offset, const void* data, SIZE_T size) const {
+    return m_memory && ::WriteProcessMemory(m_process, m_memory + offset, data, size, nullptr);
+  }
+  bool Read(SIZE_T offset, void* data, SIZE_T size) const {
+    return m_memory && ::ReadProcessMemory(m_process, m_memory + offset, data, size, nullptr);
+  }
+
+ private:
+  HANDLE m_process = nullptr;
+  char* m_memory = nullptr;
+};
+
+BOOL CALLBACK CollectTooltip(HWND window, LPARAM found) {
+  char name[32] = {};
+  if (::GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  return TRUE;
+}
+}  // namespace
+
+// Wine's tray gives each icon a tooltip control of its own, which holds the
+// tip as the text of one tool: the icon's window.
+std::string TrayTipOf(HWND icon) {
+  std::vector<HWND> tooltips;
+  ::EnumWindows(CollectTooltip, reinterpret_cast<LPARAM>(&tooltips));
+  constexpr SIZE_T kText = 1024;
+  for (HWND tooltip : tooltips) {
+    const int count = static_cast<int>(::SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      RemoteBuffer remote(tooltip, sizeof(TTTOOLINFOW) + kText);
+      TTTOOLINFOW info{};
+      info.cbSize = sizeof info;
+      info.lpszText = reinterpret_cast<wchar_t*>(remote.get() + sizeof info);
+      if (!remote.Write(0, &info, sizeof info)) continue;
+      if (!::SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote.get())))
+        continue;
+      wchar_t text[kText / sizeof(wchar_t) + 1] = {};
+      if (!remote.Read(0, &info, sizeof info) || !remote.Read(sizeof info, text, kText)) continue;
+      if (info.hwnd != icon && info.uId != reinterpret_cast<UINT_PTR>(icon)) continue;
+      char narrow[kText] = {};
+      ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow - 1, nullptr, nullptr);
+      return narrow;
+    }
+  }
+  return std::string();
 }
 
 std::string DeviceFile() {

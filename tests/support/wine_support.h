@@ -40,6 +40,9 @@ class ScreenWindow {
 // The icons in the notification area. Wine without a desktop tray shows them as
 // child windows of its standalone tray window.
 std::vector<HWND> TrayIcons();
+// The tip the tray shows for one of them, in the code page: the text of the
+// tooltip the tray keeps for the icon's window. Empty when there is none.
+std::string TrayTipOf(HWND icon);
 
 // HKEY_CURRENT_USER\<Section(...)>: a section of the program's profile.
 std::string Section(const char* section);

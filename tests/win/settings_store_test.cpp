@@ -1,8 +1,11 @@
 // The registry store in the process, one test per access path: the profile
-// path creates keys on the way, the raw path never does.
+// path creates keys on the way, the raw path never does; and the programs'
+// subkeys, listed and removed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "settings/registry_store_win.h"
 #include "settings/schema.h"
@@ -62,6 +65,25 @@ TEST_F(SettingsStore, TheRawPathNeverCreatesAKeyAndKeepsTextsUpToTheWritersLimit
   ASSERT_TRUE(WriteUserDword(section, "ShortcutKey #3", 0x41414141));
   EXPECT_EQ(store.ReadRegString(settings::kSectionShortcut, "ShortcutKey #2"), "");
   EXPECT_EQ(store.ReadRegString(settings::kSectionShortcut, "ShortcutKey #3"), "");
+}
+
+TEST_F(SettingsStore, SubsectionsAreListedWithoutCreatingAnythingAndDeletedWithAllTheyHold) {
+  EXPECT_TRUE(store.ReadSubsections(settings::kSectionPrograms).empty());
+  EXPECT_FALSE(UserKeyExists(kRoot)) << "listing an absent section creates nothing";
+  EXPECT_TRUE(store.DeleteSection(settings::ProgramSection("gone.exe"))) << "an absent key is gone already";
+  const std::string programs = kRoot + "\\Setting For Programs";  // spelled out: outside tools write there
+  ASSERT_TRUE(WriteUserDword(programs + "\\Firefox.EXE", "key4", 9));
+  ASSERT_TRUE(WriteUserDword(programs + "\\a b.exe\\deeper", "key0", 1));
+  std::vector<std::string> names = store.ReadSubsections(settings::kSectionPrograms);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"Firefox.EXE", "a b.exe"}));
+  EXPECT_EQ(store.ReadRegDword(settings::ProgramSection("firefox.exe"), "key4"), 9) << "names ignore case";
+  EXPECT_TRUE(store.DeleteSection(settings::ProgramSection("a b.exe")));
+  EXPECT_FALSE(UserKeyExists(programs + "\\a b.exe"));
+  EXPECT_EQ(store.ReadSubsections(settings::kSectionPrograms), (std::vector<std::string>{"Firefox.EXE"}));
+  EXPECT_TRUE(store.DeleteSection(settings::ProgramSection("Firefox.EXE")));
+  EXPECT_TRUE(UserKeyExists(programs)) << "the section stays, empty";
+  EXPECT_TRUE(store.ReadSubsections(settings::kSectionPrograms).empty());
 }
 
 }  // namespace

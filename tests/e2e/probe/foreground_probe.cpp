@@ -1,0 +1,45 @@
+// A window program that the end-to-end tests build under two file names, so
+// that the program under test sees two different programs come to the front.
+// Its one window covers the screen (physical input lands on it) and comes to
+// the front when the test posts it WM_APP; WM_CLOSE ends it. Wine 8 reports
+// no foreground switch to event hooks (EVENT_SYSTEM_FOREGROUND is never sent),
+// so the probe sends the report Windows sends.
+#include <windows.h>
+
+namespace {
+
+LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_APP:
+      ::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+      ::SetForegroundWindow(hwnd);
+      ::NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, hwnd, OBJID_WINDOW, CHILDID_SELF);
+      return 0;
+    case WM_DESTROY:
+      ::PostQuitMessage(0);
+      return 0;
+    default:
+      return ::DefWindowProcA(hwnd, msg, wp, lp);
+  }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = Proc;
+  wc.hInstance = instance;
+  wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
+  wc.lpszClassName = "ZyfoForegroundProbe";
+  ::RegisterClassA(&wc);
+  HWND hwnd = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "Foreground probe", WS_POPUP | WS_VISIBLE, 0, 0,
+                                ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                instance, nullptr);
+  if (!hwnd) return 1;
+  MSG msg;
+  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+  return 0;
+}
