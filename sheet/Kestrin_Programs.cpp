@@ -85,7 +85,7 @@ void Kestrin_Programs::OnFunctionChosen(int slot) {
 }
 
 void Kestrin_Programs::OnAdd() {
-  const std::vector<std::string> open = OpenProgramChoices(OpenWindowProgramFiles());
+  const std::vector<std::string> open = OpenProgramChoices(OpenWindowPrograms());
   fw::UniqueMenu menu(::CreatePopupMenu());
   ::AppendMenuA(menu.get(), MF_STRING, kChooseFileCommand, "Programmdatei wählen...");
   if (!open.empty()) ::AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
@@ -108,24 +108,24 @@ void Kestrin_Programs::OnAdd() {
 }
 
 std::string Kestrin_Programs::ChooseProgramFile() {
-  // Narrow, as the programs are named in the system's code page: a name
-  // outside it comes back with "?" in it and is refused as no file name.
-  char path[MAX_PATH] = "";
-  OPENFILENAMEA dialog{};
+  // Wide, and then into the code page the names are stored in without the
+  // narrow call's look-alike letters: a name outside it is refused, with "?" in it.
+  wchar_t path[MAX_PATH] = L"";
+  OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = m_hWnd;
-  dialog.lpstrFilter = "Programme (*.exe)\0*.exe\0";
+  dialog.lpstrFilter = L"Programme (*.exe)\0*.exe\0";
   dialog.lpstrFile = path;
   dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrDefExt = "exe";
-  dialog.lpstrTitle = "Programm hinzufügen";
+  dialog.lpstrDefExt = L"exe";
+  dialog.lpstrTitle = L"Programm hinzuf\u00fcgen";
   // The resident program's current folder stays where it is.
   dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
   // Loaded when first needed, as on the Hot Button tab (its printing libraries come with it).
-  static const auto open = reinterpret_cast<decltype(&::GetOpenFileNameA)>(
-      reinterpret_cast<void*>(::GetProcAddress(fw::LoadSystemLibrary("comdlg32.dll"), "GetOpenFileNameA")));
+  static const auto open = reinterpret_cast<decltype(&::GetOpenFileNameW)>(
+      reinterpret_cast<void*>(::GetProcAddress(fw::LoadSystemLibrary("comdlg32.dll"), "GetOpenFileNameW")));
   if (!open || !open(&dialog)) return {};
-  return path;
+  return CodePageText(path);
 }
 
 void Kestrin_Programs::AddProgram(const std::string& pathOrName) {

@@ -1,40 +1,46 @@
 #include "sheet/open_programs_win.h"
 
-#include <windows.h>
-
 #include <algorithm>
+#include <utility>
 
-#include "framework/handles_win.h"
+#include "bridge/foreground_watch_win.h"
 
 namespace sheet {
 namespace {
 
-BOOL CALLBACK CollectProcess(HWND window, LPARAM lp) {
-  auto& pids = *reinterpret_cast<std::vector<DWORD>*>(lp);
+// A window of each other process that shows a visible, titled top-level window.
+BOOL CALLBACK CollectWindow(HWND window, LPARAM lp) {
+  auto& found = *reinterpret_cast<std::vector<std::pair<DWORD, HWND>>*>(lp);
   if (!::IsWindowVisible(window) || ::GetWindowTextLengthA(window) == 0) return TRUE;
   DWORD pid = 0;
   ::GetWindowThreadProcessId(window, &pid);
-  if (pid != 0 && pid != ::GetCurrentProcessId() && std::find(pids.begin(), pids.end(), pid) == pids.end())
-    pids.push_back(pid);
+  if (pid == 0 || pid == ::GetCurrentProcessId()) return TRUE;
+  if (std::none_of(found.begin(), found.end(), [pid](const auto& f) { return f.first == pid; }))
+    found.emplace_back(pid, window);
   return TRUE;
 }
 
 }  // namespace
 
-std::vector<std::string> OpenWindowProgramFiles() {
-  std::vector<DWORD> pids;
-  ::EnumWindows(CollectProcess, reinterpret_cast<LPARAM>(&pids));
-  std::vector<std::string> files;
-  for (DWORD pid : pids) {
-    // The limited right is enough for the file name, and is granted where the full
-    // one is not (an elevated program of the same user).
-    fw::UniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
-    if (!process) continue;
-    char path[MAX_PATH] = {};
-    DWORD size = MAX_PATH;
-    if (::QueryFullProcessImageNameA(process.get(), 0, path, &size)) files.emplace_back(path, size);
+std::vector<std::string> OpenWindowPrograms() {
+  std::vector<std::pair<DWORD, HWND>> found;
+  ::EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
+  std::vector<std::string> names;
+  for (const auto& f : found) {
+    std::string name = bridge::ProgramOfWindow(f.second);
+    if (!name.empty()) names.push_back(std::move(name));
   }
-  return files;
+  return names;
+}
+
+std::string CodePageText(const std::wstring& wide) {
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  const int n = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  if (n <= 0) return {};
+  std::string text(static_cast<std::size_t>(n), '\0');
+  ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, &text[0], n, "?", nullptr);
+  return text;
 }
 
 }  // namespace sheet

@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "res/identity.h"
 #include "res/resource.h"
 #include "tests/support/scenario.h"
 #include "tests/support/sheet_driver.h"
@@ -363,6 +364,7 @@ TEST_F(Sheet, TheProgrammeTabAddsEditsAndRemovesProgramsAndStoresOnlyWhatChanged
   EXPECT_EQ(Values(kPrograms + "\\Tool.exe"), "key4=99") << "an unchanged program stays as stored";
   EXPECT_FALSE(::IsWindowEnabled(driver.Button(kApplyButton)));
   EXPECT_EQ(FifthButtonGives("xd1 xu1"), "xd1 xu1") << "in front of this program its own table acts at once";
+  EXPECT_EQ(TrayTipOf(TrayIcons().at(0)), ZYFO_TRAY_TIP " \x96 e2e_tests.exe");
   Screenshot("programs-page");
 
   // Both removed (the next row moves up into the selection) and applied.
@@ -375,6 +377,7 @@ TEST_F(Sheet, TheProgrammeTabAddsEditsAndRemovesProgramsAndStoresOnlyWhatChanged
   EXPECT_EQ(Values(kPrograms + "\\NOTEPAD.exe"), "absent");
   EXPECT_EQ(Values(kPrograms + "\\Tool.exe"), "key4=99");
   EXPECT_EQ(FifthButtonGives("xd2 xu2"), "xd2 xu2") << "the main table again";
+  EXPECT_EQ(TrayTipOf(TrayIcons().at(0)), ZYFO_TRAY_TIP);
   driver.Click(driver.Button(kOkButton));
   EXPECT_TRUE(driver.WaitClosed());
   ::DestroyWindow(own);

@@ -1,5 +1,5 @@
 // The pictures of the README, taken by scripts/demo: installs the program with
-// its installer as a user would, then shows the tray menu, the seven pages of
+// its installer as a user would, then shows the tray menu, the eight pages of
 // the sheet, the Hot Button popup on both pages and the resolution indicator,
 // and saves each screen into the output folder (docs/). The steps run in order
 // in one Wine prefix; each one fails loudly when its screen does not appear.
@@ -25,7 +25,8 @@ using namespace testsupport;
 namespace {
 
 const std::string kRoot = "Software\\Trovane Mouse\\Pelrand";
-const char* const kTabNames[7] = {"tasten", "hot-button", "rad", "bewegen", "makro", "xy-achse", "ueber"};
+const char* const kTabNames[e2e::kTabCount] = {"tasten", "hot-button", "rad",       "bewegen",
+                                               "makro",  "xy-achse",   "programme", "ueber"};
 
 std::string InstalledProgram() {
   char path[MAX_PATH] = {};
@@ -179,11 +180,18 @@ TEST_F(Tour, TrayMenu) {
   PumpFor(300);
 }
 
-TEST_F(Tour, SevenPages) {
+TEST_F(Tour, EveryPage) {
+  // Two programs with functions of their own for the "Programme" tab (an
+  // outside tool's reload makes them known): Notepad's 4th and 5th copy and paste.
+  const std::string programs = kRoot + "\\" ZYFO_SECTION_PROGRAMS "\\";
+  ASSERT_TRUE(WriteUserDword(programs + "notepad.exe", "key3", 9));
+  ASSERT_TRUE(WriteUserDword(programs + "notepad.exe", "key4", 24));
+  ASSERT_TRUE(WriteUserDword(programs + "wordpad.exe", "key4", 14));
   e2e::Program& program = Running();
+  ::SendMessageA(program.Frame(), res::WM_RELOAD_BUTTONS, 0, 0);
   e2e::SheetDriver driver(program);
   ASSERT_TRUE(driver.Open());
-  for (int tab = 0; tab < 7; ++tab) {
+  for (int tab = 0; tab < e2e::kTabCount; ++tab) {
     ASSERT_TRUE(driver.ShowTab(tab));
     Screenshot(Named("sheet-" + std::to_string(tab + 1) + "-" + kTabNames[tab]), WindowRect(driver.Sheet()));
   }
