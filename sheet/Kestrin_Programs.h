@@ -35,7 +35,7 @@ class Kestrin_Programs : public fw::PropertyPage {
   void OnRemove();
   void OnFunctionChosen(int slot);
   void AddProgram(const std::string& pathOrName);
-  // The program file chosen in the file dialog; empty when cancelled.
+  // The program file chosen in the file dialog, in the code page; empty when cancelled.
   std::string ChooseProgramFile();
   // Apply is offered while the copy differs from what the page opened with.
   void MarkModified();
