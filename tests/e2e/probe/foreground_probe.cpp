@@ -1,7 +1,8 @@
 // A window program that the end-to-end tests build under two file names, so
 // that the program under test sees two different programs come to the front.
-// Its one window covers the screen (physical input lands on it) and comes to
-// the front when the test posts it WM_APP; WM_CLOSE ends it. Wine 8 reports
+// Its one framed window, clear of Wine's tray (so that a failing test's
+// screenshot shows the tray), comes to the front when the test posts it WM_APP
+// (under Wine without a window manager a small frameless popup could not); WM_CLOSE ends it. Wine 8 reports
 // no foreground switch to event hooks (EVENT_SYSTEM_FOREGROUND is never sent),
 // so the probe sends the report Windows sends.
 #include <windows.h>
@@ -32,9 +33,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
   wc.lpszClassName = "ZyfoForegroundProbe";
   ::RegisterClassA(&wc);
-  HWND hwnd = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "Foreground probe", WS_POPUP | WS_VISIBLE, 0, 0,
-                                ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                                instance, nullptr);
+  HWND hwnd = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "Foreground probe", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                100, 80, 800, 600, nullptr, nullptr, instance, nullptr);
   if (!hwnd) return 1;
   MSG msg;
   while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
