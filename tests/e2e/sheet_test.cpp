@@ -30,17 +30,15 @@ std::string Settings() {
          RegistryText("Control Panel\\Desktop");
 }
 
-// A key's values as "name=data ..." (DWORDs as numbers), or "absent".
-std::string Values(const std::string& path) {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return "absent";
+// A program's six stored functions, "0.1.2.3.4.5" ("-" where absent), or "absent".
+std::string StoredTable(const std::string& name) {
+  const std::string key = kPrograms + "\\" + name;
+  if (!UserKeyExists(key)) return "absent";
   std::string out;
-  char name[256];
-  DWORD data = 0, nameSize = sizeof name, size = sizeof data, type = 0;
-  for (DWORD i = 0; ::RegEnumValueA(key, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) == 0;
-       ++i, nameSize = sizeof name, size = sizeof data)
-    out += (out.empty() ? "" : " ") + std::string(name) + "=" + (type == REG_DWORD ? std::to_string(data) : "?");
-  ::RegCloseKey(key);
+  for (int slot = 0; slot < settings::kButtonSlotCount; ++slot) {
+    DWORD v = 0;
+    out += (slot ? "." : "") + (ReadUserDword(key, ButtonValue(slot), &v) ? std::to_string(v) : std::string("-"));
+  }
   return out;
 }
 
@@ -298,6 +296,7 @@ TEST_F(Sheet, TheProgrammeTabAddsEditsAndRemovesProgramsAndStoresOnlyWhatChanged
   ::SetForegroundWindow(own);
   // An outside tool stored one slot of a program: the others read as the main table's.
   ASSERT_TRUE(WriteUserDword(kPrograms + "\\Tool.exe", "key4", 99));
+  const std::string tool = RegistryText(kPrograms + "\\Tool.exe");
   Start();
   ASSERT_TRUE(driver.Open());
   ASSERT_TRUE(driver.ShowTab(kProgramsTab));
@@ -309,7 +308,7 @@ TEST_F(Sheet, TheProgrammeTabAddsEditsAndRemovesProgramsAndStoresOnlyWhatChanged
   // Looked at, then OK: nothing is written.
   driver.Click(driver.Button(kOkButton));
   ASSERT_TRUE(driver.WaitClosed());
-  EXPECT_EQ(Values(kPrograms + "\\Tool.exe"), "key4=99");
+  EXPECT_EQ(RegistryText(kPrograms + "\\Tool.exe"), tool);
 
   // The add menu offers this test program (its window is open), after the file dialog's entry.
   ASSERT_TRUE(driver.Open());
@@ -339,13 +338,13 @@ TEST_F(Sheet, TheProgrammeTabAddsEditsAndRemovesProgramsAndStoresOnlyWhatChanged
   Xdotool("key z");
   EXPECT_TRUE(PumpUntil([&] { return Selection(IDC_FUNC_FIFTH) == 3; }, 2000));
   EXPECT_EQ(FifthButtonGives("xd2 xu2"), "xd2 xu2") << "the main table acts until Apply";
-  EXPECT_EQ(Values(kPrograms + "\\e2e_tests.exe"), "absent");
+  EXPECT_EQ(StoredTable("e2e_tests.exe"), "absent");
 
   driver.Click(driver.Button(kApplyButton));
-  EXPECT_TRUE(PumpUntil([&] { return Values(kPrograms + "\\e2e_tests.exe") != "absent"; }, 2000));
-  EXPECT_EQ(Values(kPrograms + "\\e2e_tests.exe"), "key0=0 key1=1 key2=2 key3=3 key4=3 key5=5");
-  EXPECT_EQ(Values(kPrograms + "\\NOTEPAD.exe"), "key0=0 key1=1 key2=2 key3=3 key4=4 key5=5");
-  EXPECT_EQ(Values(kPrograms + "\\Tool.exe"), "key4=99") << "an unchanged program stays as stored";
+  EXPECT_TRUE(PumpUntil([&] { return StoredTable("e2e_tests.exe") != "absent"; }, 2000));
+  EXPECT_EQ(StoredTable("e2e_tests.exe"), "0.1.2.3.3.5");
+  EXPECT_EQ(StoredTable("NOTEPAD.exe"), "0.1.2.3.4.5");
+  EXPECT_EQ(RegistryText(kPrograms + "\\Tool.exe"), tool) << "an unchanged program stays as stored";
   EXPECT_FALSE(::IsWindowEnabled(driver.Button(kApplyButton)));
   EXPECT_EQ(FifthButtonGives("xd1 xu1"), "xd1 xu1") << "in front of this program its own table acts at once";
   EXPECT_EQ(TrayTipOf(TrayIcons().at(0)), ZYFO_TRAY_TIP " \x96 e2e_tests.exe");
@@ -357,9 +356,9 @@ TEST_F(Sheet, TheProgrammeTabAddsEditsAndRemovesProgramsAndStoresOnlyWhatChanged
   driver.Click(driver.Item(IDC_PROGRAM_REMOVE));
   EXPECT_EQ(ProgramList(), "*Tool.exe");
   driver.Click(driver.Button(kApplyButton));
-  EXPECT_TRUE(PumpUntil([&] { return Values(kPrograms + "\\e2e_tests.exe") == "absent"; }, 2000));
-  EXPECT_EQ(Values(kPrograms + "\\NOTEPAD.exe"), "absent");
-  EXPECT_EQ(Values(kPrograms + "\\Tool.exe"), "key4=99");
+  EXPECT_TRUE(PumpUntil([&] { return StoredTable("e2e_tests.exe") == "absent"; }, 2000));
+  EXPECT_EQ(StoredTable("NOTEPAD.exe"), "absent");
+  EXPECT_EQ(RegistryText(kPrograms + "\\Tool.exe"), tool);
   EXPECT_EQ(FifthButtonGives("xd2 xu2"), "xd2 xu2") << "the main table again";
   EXPECT_EQ(TrayTipOf(TrayIcons().at(0)), ZYFO_TRAY_TIP);
   driver.Click(driver.Button(kOkButton));
