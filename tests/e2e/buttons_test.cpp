@@ -322,26 +322,7 @@ TEST_F(Buttons, AMissingLibraryNeverStopsTheProgram) {
 struct RawValue {
   DWORD type;
   std::string data;
-  bool operator==(const RawValue& o) const { return type == o.type && data == o.data; }
 };
-using Values = std::map<std::string, RawValue>;
-
-Values ReadSection(const std::string& key) {
-  Values values;
-  HKEY hkey = nullptr;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &hkey) != ERROR_SUCCESS) return values;
-  for (DWORD i = 0;; ++i) {
-    char name[256];
-    DWORD nameSize = sizeof name, type = 0, size = 0;
-    if (::RegEnumValueA(hkey, i, name, &nameSize, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
-    std::string data(size, '\0');
-    nameSize = sizeof name;
-    ::RegEnumValueA(hkey, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size);
-    values[name] = RawValue{type, data.substr(0, size)};
-  }
-  ::RegCloseKey(hkey);
-  return values;
-}
 
 void WriteRaw(const std::string& key, const std::string& name, const RawValue& value) {
   CreateUserKey(key);
@@ -383,9 +364,9 @@ TEST_F(Buttons, BadStoredValuesOfEveryKindAreSurvivedAndOnlyTheEditedSectionChan
     for (int slot = 1; slot <= settings::kShortcutCount; ++slot)
       WriteRaw(shortcuts, settings::ShortcutValueName(slot),
                slot % 3 ? RawValue{REG_SZ, LongText(lengths[(slot + run) % 8]) + '\0'} : bad[(slot + run) % 12]);
-    std::map<std::string, Values> before;
-    for (const auto& section : sections) before[section.first] = ReadSection(section.first);
-    before[shortcuts] = ReadSection(shortcuts);
+    std::map<std::string, std::string> before;
+    for (const auto& section : sections) before[section.first] = RegistryText(section.first);
+    before[shortcuts] = RegistryText(shortcuts);
 
     Program started;
     ASSERT_TRUE(started.StartAndWait());
@@ -408,7 +389,7 @@ TEST_F(Buttons, BadStoredValuesOfEveryKindAreSurvivedAndOnlyTheEditedSectionChan
     EXPECT_EQ(watch.Unreleased(), "");
     for (const auto& [key, values] : before) {
       if (key == Section(settings::kSectionKey)) continue;
-      EXPECT_TRUE(ReadSection(key) == values) << key << " changed";
+      EXPECT_TRUE(RegistryText(key) == values) << key << " changed";
     }
     for (int slot = 0; slot < 6; ++slot) {
       DWORD value = 0;

@@ -22,25 +22,9 @@ constexpr UINT kWrite = SPIF_UPDATEINIFILE | SPIF_SENDCHANGE;
 const std::string kButtons = Section(settings::kSectionKey);
 const std::string kMacros = Section(settings::kSectionMacro);
 
-// Every value below a key of HKEY_CURRENT_USER, one "path\name=type:data" line each.
-std::string Dump(const std::string& path) {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return path + " absent\n";
-  std::string out;
-  char name[256];
-  char data[2048];
-  DWORD nameSize = sizeof name, size = sizeof data, type = 0;
-  for (DWORD i = 0; ::RegEnumValueA(key, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) == 0;
-       ++i, nameSize = sizeof name, size = sizeof data)
-    out += path + "\\" + name + "=" + std::to_string(type) + ":" + std::string(data, size) + "\n";
-  for (DWORD i = 0; nameSize = sizeof name, ::RegEnumKeyExA(key, i, name, &nameSize, 0, 0, 0, 0) == 0; ++i)
-    out += Dump(path + "\\" + name);
-  ::RegCloseKey(key);
-  return out;
-}
 std::string Settings() {
-  return Dump(std::string("Software\\") + settings::kRegistryKey) + Dump("Control Panel\\Mouse") +
-         Dump("Control Panel\\Desktop");
+  return RegistryText(std::string("Software\\") + settings::kRegistryKey) + RegistryText("Control Panel\\Mouse") +
+         RegistryText("Control Panel\\Desktop");
 }
 
 // The pointer speed a newly started program reads through the platform.

@@ -215,6 +215,26 @@ bool WriteUserString(const std::string& subKey, const std::string& name, const s
                            static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
+std::string RegistryText(const std::string& subKey) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return subKey + " absent\n";
+  std::string out;
+  char name[256];
+  DWORD nameSize = sizeof name, type = 0, size = 0;
+  for (DWORD i = 0; ::RegEnumValueA(key, i, name, &nameSize, nullptr, &type, nullptr, &size) == 0;
+       ++i, nameSize = sizeof name) {
+    std::string data(size, '\0');
+    nameSize = sizeof name;
+    ::RegEnumValueA(key, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size);
+    out += subKey + "\\" + name + "=" + std::to_string(type) + ":" + data.substr(0, size) + "\n";
+  }
+  for (DWORD i = 0; nameSize = sizeof name, ::RegEnumKeyExA(key, i, name, &nameSize, 0, 0, 0, 0) == 0; ++i)
+    out += RegistryText(subKey + "\\" + name);
+  ::RegCloseKey(key);
+  return out;
+}
+
 int StoredSystemValue(const std::string& key, const std::string& name) {
   std::string text;
   if (!ReadUserString("Control Panel\\" + key, name, &text)) return kNoStoredValue;

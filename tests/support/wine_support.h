@@ -56,6 +56,10 @@ bool ReadUserDword(const std::string& subKey, const std::string& name, DWORD* va
 bool WriteUserDword(const std::string& subKey, const std::string& name, DWORD value);
 bool ReadUserString(const std::string& subKey, const std::string& name, std::string* value);
 bool WriteUserString(const std::string& subKey, const std::string& name, const std::string& value);
+// Every value below a key of HKEY_CURRENT_USER and its subkeys, one
+// "path\name=type:data" line each (data as stored, any size); "path absent"
+// for a key that does not exist. Compared before and after to see a write.
+std::string RegistryText(const std::string& subKey);
 // A system setting as the platform stores it for the user, under
 // HKEY_CURRENT_USER\Control Panel\<key> (for example "Mouse", "MouseSpeed"), or
 // kNoStoredValue. Another program's change is seen here: a process keeps the
