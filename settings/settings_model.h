@@ -1,8 +1,9 @@
 // The settings the program works with, in memory: the button table, the
 // programs' own button tables, the three key macros, the wheel mode, the
 // sensor speeds and the launcher shortcuts. It loads them from storage, stores
-// them table by table, and hands the active button table to the mouse hook. The tray frame, the pages, the worker thread and
-// the launcher popup get the one model passed in. Portable: no Windows headers.
+// them table by table, and hands the active button table to the mouse hook.
+// The tray frame, the pages, the worker thread and the launcher popup get the
+// one model passed in. Portable: no Windows headers.
 //
 // Threads: the main thread writes (frame, pages); the worker thread reads the
 // button table, the macros and the wheel mode on every event, without a lock.
@@ -93,8 +94,8 @@ class SettingsModel {
   // A copy, in load order (sorted case-insensitively by name).
   ProgramList Programs() const;
   // Each valid subkey of "Setting For Programs"; a value that is absent or not
-  // a DWORD reads as the main table's function for that slot. Part of Load()
-  // and of ReloadButtons().
+  // a DWORD reads as the main table's function for that slot. Run by Load()
+  // and ReloadButtons().
   void LoadPrograms();
   // Stores what differs from the current list (a changed or new program's six
   // values, created on the way; a removed program's subkey deleted), replaces
@@ -147,6 +148,7 @@ class SettingsModel {
   // true when the table or the program changed.
   bool ChooseLocked();
   void NotifyActiveChanged();
+
   SettingsStorage& m_storage;
   HookLink& m_hook;
 
