@@ -52,11 +52,10 @@ class Displays : public Scenario {
 
   // WM_DPICHANGED as Windows sends it, the rectangle in the program's memory (a pointer does not cross processes).
   void TellDpiChanged(HWND window, int newDpi, const RECT& suggested) {
-    HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, program.ProcessId());
-    void* remote = ::VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE);
-    ASSERT_TRUE(remote && ::WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr));
-    ::SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(remote));
-    ::VirtualFreeEx(process, remote, 0, MEM_RELEASE), ::CloseHandle(process), PumpFor(500);
+    RemoteBuffer remote(window, sizeof suggested);
+    ASSERT_TRUE(remote.Write(0, &suggested, sizeof suggested));
+    ::SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(remote.get()));
+    PumpFor(500);
   }
 
   // Whether the screen shows icon `id` drawn at `px` in the middle of an icon place, over the dialog's face.
