@@ -1,5 +1,6 @@
-// The executor over recording fakes: what each function sends, and the rules that
-// keep releases with their presses and leave nothing down.
+// The catalogue and the executor over recording fakes: each function's text and
+// what it sends, the rules that keep releases with their presses and leave
+// nothing down, and the event numbers the hooks and outside programs rely on.
 #include "actions/executor.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 #include <map>
 #include <random>
 #include <utility>
+
+#include "actions/catalogue.h"
 
 namespace actions {
 namespace {
@@ -136,6 +139,13 @@ TEST_F(ExecutorTest, EveryFunctionDoesWhatItsTextSaysAndLeavesNothingDown) {
     buttons[4] = code;
     EXPECT_EQ(Click(14), "") << code;
   }
+}
+
+// The compiler's charset: one byte per umlaut, as the lists of the pages need them.
+TEST(Catalogue, TextsAreWindows1252BytesAndTheFactoryDefaultSwapsBackAndForwardAndAddsTheLauncher) {
+  EXPECT_STREQ(ListText(3), "\x5a\x75\x72\xfc\x63\x6b");
+  const int factory[] = {-1, 0, 1, 2, 4, 3, 47, -1};
+  for (int slot = -1; slot <= 6; ++slot) EXPECT_EQ(FactoryDefault(slot), factory[slot + 1]) << slot;
 }
 
 TEST_F(ExecutorTest, AReleaseUndoesItsOwnPressStrayEventsDoNothingAndHeldInputsAreShared) {
