@@ -180,15 +180,13 @@ TEST_F(ExecutorTest, ReleaseHeldLetsGoOfWhatIsDownOnce) {
 }
 
 TEST_F(ExecutorTest, WindowCommandsFollowTheForegroundRules) {
-  struct Case { int code; const char* windowClass; bool minimised; const char* posted; };  // class null: no window
+  // Class null: no window. A plain window in front is the functions' table above.
+  struct Case { int code; const char* windowClass; bool minimised; const char* posted; };
   const Case cases[] = {
-      {22, "Notepad", false, "P112:F030"},  {22, "Notepad", true, "P112:F030"},
-      {22, "Shell_TrayWnd", false, ""},     {22, "shell_traywnd", false, "P112:F030"},
-      {22, "SysTabControl32", false, "P112:F030"}, {23, "Notepad", false, "P112:F020"},
-      {23, "Notepad", true, ""},            {23, "Shell_TrayWnd", false, ""},
-      {23, "SysTabControl32", false, ""},   {23, "SysTabControl32x", false, "P112:F020"},
-      {8, "Shell_TrayWnd", true, "P10:0"},  {19, "SysTabControl32", true, "P111:A232"},
-      {8, nullptr, false, ""},
+      {22, "Notepad", true, "P112:F030"}, {22, "Shell_TrayWnd", false, ""}, {22, "shell_traywnd", false, "P112:F030"},
+      {22, "SysTabControl32", false, "P112:F030"}, {23, "Notepad", true, ""}, {23, "Shell_TrayWnd", false, ""},
+      {23, "SysTabControl32", false, ""}, {23, "SysTabControl32x", false, "P112:F020"}, {8, nullptr, false, ""},
+      {8, "Shell_TrayWnd", true, "P10:0"}, {19, "SysTabControl32", true, "P111:A232"},
   };
   for (const Case& c : cases) {
     buttons[4] = c.code;
