@@ -14,8 +14,8 @@ namespace {
 TEST(ArtScale, IconsComeFromTheNearestImageThatIsNotSmaller) {
   struct Case { int dpi, basePx, shownPx, imagePx; };
   const Case cases[] = {
-      {96, 16, 16, 16},  {120, 16, 20, 20}, {144, 16, 24, 24}, {168, 16, 28, 32}, {192, 16, 32, 32},
-      {96, 32, 32, 32},  {120, 32, 40, 40}, {144, 32, 48, 48}, {168, 32, 56, 64}, {192, 32, 64, 64},
+      {96, 16, 16, 16}, {120, 16, 20, 20}, {144, 16, 24, 24}, {168, 16, 28, 32}, {192, 16, 32, 32},
+      {120, 32, 40, 40}, {144, 32, 48, 48}, {168, 32, 56, 64},
       {288, 32, 96, 64},  // beyond the largest image: shown at its own size, never blown up
       {0, 32, 32, 32},    // a failed DPI query counts as 96
   };

@@ -1,5 +1,6 @@
-// The executor over recording fakes: what each function sends, and the rules that
-// keep releases with their presses and leave nothing down.
+// The catalogue and the executor over recording fakes: each function's text and
+// what it sends, the rules that keep releases with their presses and leave
+// nothing down, and the event numbers the hooks and outside programs rely on.
 #include "actions/executor.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 #include <map>
 #include <random>
 #include <utility>
+
+#include "actions/catalogue.h"
 
 namespace actions {
 namespace {
@@ -138,6 +141,13 @@ TEST_F(ExecutorTest, EveryFunctionDoesWhatItsTextSaysAndLeavesNothingDown) {
   }
 }
 
+// The compiler's charset: one byte per umlaut, as the lists of the pages need them.
+TEST(Catalogue, TextsAreWindows1252BytesAndTheFactoryDefaultSwapsBackAndForwardAndAddsTheLauncher) {
+  EXPECT_STREQ(ListText(3), "\x5a\x75\x72\xfc\x63\x6b");
+  const int factory[] = {-1, 0, 1, 2, 4, 3, 47, -1};
+  for (int slot = -1; slot <= 6; ++slot) EXPECT_EQ(FactoryDefault(slot), factory[slot + 1]) << slot;
+}
+
 TEST_F(ExecutorTest, AReleaseUndoesItsOwnPressStrayEventsDoNothingAndHeldInputsAreShared) {
   buttons[4] = 10;  // Strg
   EXPECT_EQ(Event(14, kRelease), "") << "a release without its press";
@@ -170,15 +180,13 @@ TEST_F(ExecutorTest, ReleaseHeldLetsGoOfWhatIsDownOnce) {
 }
 
 TEST_F(ExecutorTest, WindowCommandsFollowTheForegroundRules) {
-  struct Case { int code; const char* windowClass; bool minimised; const char* posted; };  // class null: no window
+  // Class null: no window. A plain window in front is the functions' table above.
+  struct Case { int code; const char* windowClass; bool minimised; const char* posted; };
   const Case cases[] = {
-      {22, "Notepad", false, "P112:F030"},  {22, "Notepad", true, "P112:F030"},
-      {22, "Shell_TrayWnd", false, ""},     {22, "shell_traywnd", false, "P112:F030"},
-      {22, "SysTabControl32", false, "P112:F030"}, {23, "Notepad", false, "P112:F020"},
-      {23, "Notepad", true, ""},            {23, "Shell_TrayWnd", false, ""},
-      {23, "SysTabControl32", false, ""},   {23, "SysTabControl32x", false, "P112:F020"},
-      {8, "Shell_TrayWnd", true, "P10:0"},  {19, "SysTabControl32", true, "P111:A232"},
-      {8, nullptr, false, ""},
+      {22, "Notepad", true, "P112:F030"}, {22, "Shell_TrayWnd", false, ""}, {22, "shell_traywnd", false, "P112:F030"},
+      {22, "SysTabControl32", false, "P112:F030"}, {23, "Notepad", true, ""}, {23, "Shell_TrayWnd", false, ""},
+      {23, "SysTabControl32", false, ""}, {23, "SysTabControl32x", false, "P112:F020"}, {8, nullptr, false, ""},
+      {8, "Shell_TrayWnd", true, "P10:0"}, {19, "SysTabControl32", true, "P111:A232"},
   };
   for (const Case& c : cases) {
     buttons[4] = c.code;

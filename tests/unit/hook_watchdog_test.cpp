@@ -66,9 +66,7 @@ TEST_P(HookWatchdogRule, DecidesInOrder) {
     const auto result = watchdog.Check(step.sample);
     EXPECT_EQ(result.reinstall, step.reinstall);
     ASSERT_EQ(result.nextCheckMs.has_value(), step.checksAgain);
-    if (result.nextCheckMs) {
-      EXPECT_EQ(*result.nextCheckMs, kP);
-    }
+    EXPECT_EQ(result.nextCheckMs.value_or(kP), kP);
     if (result.reinstall) watchdog.Installed(step.sample.now);
   }
 }

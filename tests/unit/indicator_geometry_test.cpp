@@ -38,31 +38,24 @@ TEST(IndicatorGeometry, TheBlockSitsAtTheTopRightOfTheWorkAreaClippedToTheScreen
   }
 }
 
-TEST(IndicatorGeometry, EachLevelReportHasItsPictureAndTheResolutionItShows) {
+// The block is what the drawn pictures cover: each as wide as it, the tallest as tall.
+TEST(IndicatorGeometry, EachLevelReportHasItsPictureAndTheResolutionItShowsAndTheBlockCoversThePictures) {
   struct Case { int eventCode, bitmapId, dpi; };
   const Case levels[] = {{36, 291, 400}, {40, 293, 800}, {44, 290, 1600}, {48, 292, 2000}};
+  int tallest = 0;
   for (int level = 0; level < 4; ++level) {
     EXPECT_EQ(makerlibs::ResolutionLevelOfEventCode(levels[level].eventCode), level);
     const auto picture = actions::LevelPictureOf(level);
     ASSERT_TRUE(picture.has_value()) << level;
     EXPECT_EQ(picture->bitmapId, levels[level].bitmapId) << level;
     EXPECT_EQ(picture->dpi, levels[level].dpi) << level;
-  }
-  for (int eventCode : {0, 12, 32, 35, 37, 52, -36}) EXPECT_EQ(makerlibs::ResolutionLevelOfEventCode(eventCode), -1);
-  for (int level : {-1, 4}) EXPECT_FALSE(actions::LevelPictureOf(level).has_value()) << level;
-}
-
-// The block is what the drawn pictures cover: each as wide as it, the tallest as tall.
-TEST(IndicatorGeometry, BlockIsWhatTheDrawnPicturesCover) {
-  int tallest = 0;
-  for (int level = 0; level < 4; ++level) {
-    const auto picture = actions::LevelPictureOf(level);
-    ASSERT_TRUE(picture.has_value()) << level;
     const auto size = testsupport::CommittedBitmapSize(picture->bitmapId);
     EXPECT_EQ(size.first, kW) << level;
     tallest = std::max(tallest, size.second);
   }
   EXPECT_EQ(tallest, kH);
+  for (int eventCode : {0, 12, 32, 35, 37, 52, -36}) EXPECT_EQ(makerlibs::ResolutionLevelOfEventCode(eventCode), -1);
+  for (int level : {-1, 4}) EXPECT_FALSE(actions::LevelPictureOf(level).has_value()) << level;
 }
 
 }  // namespace

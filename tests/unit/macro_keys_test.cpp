@@ -44,14 +44,12 @@ TEST(KeyNames, NoStoredKeyIsInvisibleACodeWithoutANameShowsItsNumber) {
   EXPECT_EQ(names.Line(codes, 5), " Ctrl  #124  Z ") << "an empty slot adds nothing";
 }
 
-// Unshifted characters of Windows' layouts (kbdus, kbdgr, kbdfr) for the layout keys.
+// Unshifted characters of Windows' layouts (kbdus, kbdgr, kbdfr) for the layout keys the cases type.
 using Layout = std::map<std::uint32_t, char32_t>;
-const Layout kUs = {{0xBA, U';'}, {0xBB, U'='}, {0xBC, U','}, {0xBD, U'-'}, {0xBE, U'.'}, {0xBF, U'/'}, {0xC0, U'`'},
-                    {0xDB, U'['}, {0xDC, U'\\'}, {0xDD, U']'}, {0xDE, U'\''}, {0xE2, U'\\'}};
-const Layout kGerman = {{0xBA, U'ü'}, {0xBB, U'+'}, {0xBC, U','}, {0xBD, U'-'}, {0xBE, U'.'}, {0xBF, U'#'},
-                        {0xC0, U'ö'}, {0xDB, U'ß'}, {0xDC, U'^'}, {0xDD, U'´'}, {0xDE, U'ä'}, {0xE2, U'<'}};
-const Layout kFrench = {{0xBA, U'$'}, {0xBB, U'='}, {0xBC, U','}, {0xBE, U';'}, {0xBF, U':'}, {0xC0, U'ù'},
-                        {0xDB, U')'}, {0xDC, U'*'}, {0xDD, U'^'}, {0xDE, U'²'}, {0xDF, U'!'}, {0xE2, U'<'}};
+const Layout kUs = {{0xBA, U';'}, {0xBB, U'='}, {0xDC, U'\\'}, {0xE2, U'\\'}};
+const Layout kGerman = {{0xBA, U'ü'}, {0xBB, U'+'}, {0xBF, U'#'}, {0xC0, U'ö'}, {0xDB, U'ß'},
+                        {0xDC, U'^'}, {0xDD, U'´'}, {0xDE, U'ä'}, {0xE2, U'<'}};
+const Layout kFrench = {{0xBE, U';'}, {0xC0, U'ù'}, {0xDE, U'²'}, {0xDF, U'!'}};
 const Layout kCyrillic = {{0xBA, U'ж'}, {0xC0, U'ё'}, {0xBB, U'='}};
 
 KeyNamer NamerOf(const Layout& layout) {

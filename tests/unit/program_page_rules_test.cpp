@@ -36,7 +36,6 @@ TEST(ProgramPageRules, AddRemoveSelectAndEditTheCopyAndApplyHandsOnOnlyAChange) 
       {"b.exe Firefox.exe", "S0 AFIREFOX.exe A/usr/b.EXE", "k k", "*b.exe Firefox.exe", false},
       {"b.exe", "AC:\\dir\\ Aa|b.exe A<ctl> A<256>", "r r r r", "*b.exe", false},
       {"c.exe", "Aa.exe Ad.exe", "n n", "a.exe=0.1.2.3.4.5 c.exe *d.exe=0.1.2.3.4.5", true},
-      {"b.exe", "Aa.exe R", "n 1", "*b.exe", false},
       {"b.exe", "Aa.exe R P", "n 1 0", "*b.exe", false},
       {"a.exe b.exe c.exe", "S1 R", "1", "a.exe *c.exe", true},
       {"a.exe b.exe c.exe", "S2 R R R R", "1 1 1 0", "", true},

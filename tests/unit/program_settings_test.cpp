@@ -1,5 +1,6 @@
 // The rules that name a program: which names may be stored, when two name the
-// same program, and the file name of a process's path.
+// same program, and their order. The file name of a path is the program page's
+// (program_page_rules_test), finding a program the model's (settings_model_test).
 #include "settings/program_settings.h"
 
 #include <gtest/gtest.h>
@@ -39,20 +40,6 @@ TEST(ProgramSettings, NamesFollowTheFileNameRulesAndCompareWithoutCase) {
   EXPECT_TRUE(ProgramNameLess("Alpha.exe", "beta.exe"));
   EXPECT_FALSE(ProgramNameLess("beta.exe", "Alpha.exe"));
   EXPECT_FALSE(ProgramNameLess("ALPHA.exe", "alpha.exe"));
-}
-
-TEST(ProgramSettings, TheFileNameOfAPathIsFoundWhateverTheSlashAndTheListIsSearchedWithoutCase) {
-  EXPECT_EQ(FileNameOfPath("C:\\x\\Firefox.EXE"), "Firefox.EXE");
-  EXPECT_EQ(FileNameOfPath("/unix/path/wine.exe"), "wine.exe");
-  EXPECT_EQ(FileNameOfPath("\\\\?\\C:\\a/b\\c.exe"), "c.exe");
-  EXPECT_EQ(FileNameOfPath("plain.exe"), "plain.exe");
-  EXPECT_EQ(FileNameOfPath("C:\\dir\\"), "");
-  const ProgramList list = {{"Notepad.exe", {}}, {"firefox.exe", {9, 9, 9, 9, 9, 9}}};
-  ASSERT_NE(FindProgram(list, "FIREFOX.exe"), nullptr);
-  EXPECT_EQ(FindProgram(list, "FIREFOX.exe")->name, "firefox.exe");
-  EXPECT_EQ(FindProgram(list, "notepad.exe"), &list[0]);
-  EXPECT_EQ(FindProgram(list, "note.exe"), nullptr);
-  EXPECT_EQ(FindProgram(list, ""), nullptr);
 }
 
 }  // namespace

@@ -158,6 +158,16 @@ void StoreProgram(testsupport::FakeStorage& store, const std::string& name, cons
 
 std::vector<std::int32_t> AsVector(const settings::ButtonTable& table) { return {table.begin(), table.end()}; }
 
+// "a.exe=0.1.2.3.11.5 b.exe=...", in the list's order.
+std::string Listed(const settings::ProgramList& programs) {
+  std::string text;
+  for (const settings::ProgramSetting& p : programs) {
+    text += (text.empty() ? "" : " ") + p.name + "=";
+    for (std::int32_t code : p.buttons) text += (text.back() == '=' ? "" : ".") + std::to_string(code);
+  }
+  return text;
+}
+
 // Which table each press and release performs, over the foreground program and
 // the stored programs. The script's steps: "fg:NAME" the foreground switched
 // to NAME ("-": a process that could not be opened); "down4=20" / "up4=20" the
@@ -253,19 +263,14 @@ TEST_F(Model, ApplyStoresOnlyWhatDiffersAndReloadTakesWhatOutsideToolsWrote) {
   StoreProgram(store, "bad|name.exe", {{4, 12}});
   model.Load();
   model.SelectProgram("B.EXE");
-  const settings::ProgramList loaded = {{"a.exe", {0, 1, 2, 3, 11, 5}},
-                                        {"b.exe", {0, 1, 2, 3, 10, 5}},
-                                        {"C.exe", {0, 1, 30, 3, 9, 5}}};  // absent values: the main table's
-  ASSERT_EQ(model.Programs().size(), 3u);
-  for (std::size_t i = 0; i < loaded.size(); ++i) {
-    EXPECT_EQ(model.Programs()[i].name, loaded[i].name);
-    EXPECT_EQ(model.Programs()[i].buttons, loaded[i].buttons) << loaded[i].name;
-  }
+  // Absent values are the main table's.
+  EXPECT_EQ(Listed(model.Programs()), "a.exe=0.1.2.3.11.5 b.exe=0.1.2.3.10.5 C.exe=0.1.30.3.9.5");
+  const settings::ProgramSetting kept = model.Programs()[0];
   const std::size_t handedOver = hook.tables.size();
 
   // a kept, b changed, C removed, D new, an invalid name and a repeat dropped.
   settings::ProgramList edited = {{"D.exe", {1, 1, 1, 1, 1, 1}},
-                                  loaded[0],
+                                  kept,
                                   {"b.exe", {0, 1, 2, 3, 40, 5}},
                                   {"bad|x.exe", {2, 2, 2, 2, 2, 2}},
                                   {"A.EXE", {3, 3, 3, 3, 3, 3}}};
@@ -288,13 +293,8 @@ TEST_F(Model, ApplyStoresOnlyWhatDiffersAndReloadTakesWhatOutsideToolsWrote) {
   settings::SettingsModel reloaded{store, otherHook};
   reloaded.Load();
   const settings::ProgramList now = model.Programs();
-  ASSERT_EQ(reloaded.Programs().size(), 3u);
-  for (std::size_t i = 0; i < now.size(); ++i) {
-    EXPECT_EQ(reloaded.Programs()[i].name, now[i].name);
-    EXPECT_EQ(reloaded.Programs()[i].buttons, now[i].buttons);
-  }
-  EXPECT_EQ(now[0].name, "a.exe");
-  EXPECT_EQ(now[2].name, "D.exe");
+  EXPECT_EQ(Listed(now), "a.exe=0.1.2.3.11.5 b.exe=0.1.2.3.40.5 D.exe=1.1.1.1.1.1");
+  EXPECT_EQ(Listed(reloaded.Programs()), Listed(now));
 
   // Applying the same list again writes nothing; a change of case alone is a new name.
   const int writes = store.writes;
