@@ -4,7 +4,6 @@
 
 #include <sstream>
 
-#include "tests/support/wine_support.h"
 
 namespace testsupport {
 
@@ -28,49 +27,21 @@ BITMAPINFO TopDown32(int width, int height) {
 }
 }  // namespace
 
-PatternWindow::PatternWindow() {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = Proc;
-  wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.lpszClassName = "ZyfoPatternWindow";
-  ::RegisterClassA(&wc);
-  m_width = ::GetSystemMetrics(SM_CXSCREEN);
-  m_height = ::GetSystemMetrics(SM_CYSCREEN);
-  Fill();
-  m_hwnd = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "Zyfo pattern", WS_POPUP | WS_VISIBLE, 0, 0, m_width,
-                             m_height, nullptr, nullptr, wc.hInstance, this);
-  ::SetForegroundWindow(m_hwnd);
-  ::UpdateWindow(m_hwnd);
-  PumpFor(300);
-}
-
-PatternWindow::~PatternWindow() { ::DestroyWindow(m_hwnd); }
+PatternWindow::PatternWindow()
+    : m_bits(Pattern(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), 0)),
+      m_window(1, 0, true, [this](HDC dc) { Paint(dc); }) {}
 
 void PatternWindow::Repaint(int phase) {
   m_phase = phase;
-  Fill();
-  ::InvalidateRect(m_hwnd, nullptr, FALSE);
-  ::UpdateWindow(m_hwnd);
+  m_bits = Pattern(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), phase);
+  ::InvalidateRect(hwnd(), nullptr, FALSE);
+  ::UpdateWindow(hwnd());
 }
 
-void PatternWindow::Fill() { m_bits = Pattern(0, 0, m_width, m_height, m_phase); }
-
-LRESULT CALLBACK PatternWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE)
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
-  auto* self = reinterpret_cast<PatternWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (msg == WM_ERASEBKGND) return 1;
-  if (msg == WM_PAINT && self) {
-    PAINTSTRUCT paint;
-    HDC dc = ::BeginPaint(hwnd, &paint);
-    const BITMAPINFO info = TopDown32(self->m_width, self->m_height);
-    ::SetDIBitsToDevice(dc, 0, 0, self->m_width, self->m_height, 0, 0, 0, self->m_height, self->m_bits.data(), &info,
-                        DIB_RGB_COLORS);
-    ::EndPaint(hwnd, &paint);
-    return 0;
-  }
-  return ::DefWindowProcA(hwnd, msg, wp, lp);
+void PatternWindow::Paint(HDC dc) const {
+  const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
+  const BITMAPINFO info = TopDown32(width, height);
+  ::SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, m_bits.data(), &info, DIB_RGB_COLORS);
 }
 
 Pixels Grab(int left, int top, int width, int height) {
@@ -123,23 +94,6 @@ testing::AssertionResult SamePixels(const Pixels& actual, const Pixels& expected
   }
   if (wrong == 0) return testing::AssertionSuccess();
   return testing::AssertionFailure() << wrong << " of " << actual.size() << " pixels differ, " << first.str();
-}
-
-int CountTopLevelWindows(DWORD pid) {
-  struct Count {
-    DWORD pid;
-    int n;
-  } count{pid, 0};
-  ::EnumWindows(
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* c = reinterpret_cast<Count*>(lp);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(hwnd, &owner);
-        if (!c->pid || owner == c->pid) ++c->n;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
-  return count.n;
 }
 
 // Wine 8 answers 0 to GetGuiResources but keeps each process's GDI handle table

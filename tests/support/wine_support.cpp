@@ -30,52 +30,74 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   return true;
 }
 
-namespace {
-const char kScreenClass[] = "ZyfoTestScreen";
-
-int SlotOf(UINT message) {
-  if (message >= WM_MOUSEFIRST && message <= WM_MOUSEFIRST + 15) return static_cast<int>(message - WM_MOUSEFIRST);
-  return -1;
-}
-}  // namespace
-
-ScreenWindow::ScreenWindow() {
+TestWindow::TestWindow(UINT first, UINT last, bool screen, std::function<void(HDC)> paint)
+    : m_first(first), m_last(last), m_paint(std::move(paint)) {
   WNDCLASSA wc{};
   wc.lpfnWndProc = Proc;
   wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.lpszClassName = kScreenClass;
+  wc.lpszClassName = "ZyfoTestWindow";
   wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
   wc.style = CS_DBLCLKS;
-  ::RegisterClassA(&wc);
-  m_hwnd = ::CreateWindowExA(WS_EX_TOPMOST, kScreenClass, "Zyfo test screen", WS_POPUP | WS_VISIBLE, 0, 0,
+  ::RegisterClassA(&wc);  // fails harmlessly from the second window on
+  if (!screen) {
+    m_hwnd = ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, this);
+    return;
+  }
+  m_hwnd = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "Zyfo test screen", WS_POPUP | WS_VISIBLE, 0, 0,
                              ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
                              wc.hInstance, this);
   ::SetForegroundWindow(m_hwnd);
-  PumpFor(200);
+  ::UpdateWindow(m_hwnd);
+  PumpFor(300);
 }
 
-ScreenWindow::~ScreenWindow() {
+TestWindow::~TestWindow() {
   if (m_hwnd) ::DestroyWindow(m_hwnd);
 }
 
-int ScreenWindow::Count(UINT message) const {
-  int slot = SlotOf(message);
-  return slot < 0 ? 0 : m_counts[slot];
+int TestWindow::Count(UINT message) const {
+  return static_cast<int>(
+      std::count_if(m_entries.begin(), m_entries.end(), [&](const Entry& e) { return e.message == message; }));
 }
 
-void ScreenWindow::Reset() {
-  for (int& c : m_counts) c = 0;
-}
-
-LRESULT CALLBACK ScreenWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
+LRESULT CALLBACK TestWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE)
     ::SetWindowLongPtrA(hwnd, GWLP_USERDATA,
                         reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+  auto* self = reinterpret_cast<TestWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (self && msg >= self->m_first && msg <= self->m_last) self->m_entries.push_back(Entry{msg, wp, lp});
+  if (self && self->m_paint && msg == WM_ERASEBKGND) return 1;
+  if (self && self->m_paint && msg == WM_PAINT) {
+    PAINTSTRUCT paint;
+    self->m_paint(::BeginPaint(hwnd, &paint));
+    ::EndPaint(hwnd, &paint);
+    return 0;
   }
-  auto* self = reinterpret_cast<ScreenWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  int slot = SlotOf(msg);
-  if (self && slot >= 0 && msg != WM_MOUSEMOVE) ++self->m_counts[slot];
   return ::DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+std::vector<HWND> TopLevelWindows(DWORD pid) {
+  struct Search {
+    DWORD pid;
+    std::vector<HWND> found;
+  } search{pid, {}};
+  ::EnumWindows(
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(hwnd, &owner);
+        if (!s->pid || owner == s->pid) s->found.push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void ClickCentre(HWND window, const std::string& action) {
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  Xdotool("mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
+          std::to_string((rect.top + rect.bottom) / 2) + " " + action);
 }
 
 std::vector<HWND> TrayIcons() {
@@ -87,23 +109,13 @@ std::vector<HWND> TrayIcons() {
   return icons;
 }
 
-namespace {
-
-BOOL CALLBACK CollectTooltip(HWND window, LPARAM found) {
-  char name[32] = {};
-  if (::GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
-    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-  return TRUE;
-}
-}  // namespace
-
 // Wine's tray gives each icon a tooltip control of its own, which holds the
 // tip as the text of one tool: the icon's window.
 std::string TrayTipOf(HWND icon) {
-  std::vector<HWND> tooltips;
-  ::EnumWindows(CollectTooltip, reinterpret_cast<LPARAM>(&tooltips));
   constexpr SIZE_T kText = 1024;
-  for (HWND tooltip : tooltips) {
+  for (HWND tooltip : TopLevelWindows()) {
+    char name[32] = {};
+    if (!::GetClassNameA(tooltip, name, sizeof name) || lstrcmpiA(name, TOOLTIPS_CLASSA) != 0) continue;
     const int count = static_cast<int>(::SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
       RemoteBuffer remote(tooltip, sizeof(TTTOOLINFOW) + kText);
@@ -304,79 +316,29 @@ bool RunWindows(const std::string& commandLine, DWORD timeoutMs, DWORD* exitCode
 
 bool RunUnix(const std::string& shellCommand, DWORD timeoutMs) {
   static LONG counter = 0;
-  char temp[MAX_PATH] = {};
-  if (!::GetTempPathA(MAX_PATH, temp)) return false;
-  std::string status = std::string(temp) + "zyfo_unix_" + std::to_string(::GetCurrentProcessId()) + "_" +
-                       std::to_string(::InterlockedIncrement(&counter)) + ".status";
+  const std::string status = TempFile(("zyfo_unix_" + std::to_string(::GetCurrentProcessId()) + "_" +
+                                       std::to_string(::InterlockedIncrement(&counter)) + ".status")
+                                          .c_str());
   ::DeleteFileA(status.c_str());
-  std::string unixStatus = UnixPath(status);
+  const std::string unixStatus = UnixPath(status);
   // Written under another name and renamed: the file appears complete or not at all.
-  std::string script = "(" + shellCommand + "); echo $? > '" + unixStatus + ".tmp'; mv '" + unixStatus + ".tmp' '" +
-                       unixStatus + "'";
   // The command line becomes argv by the Windows rules: only quotes need escaping.
   std::string quoted;
-  for (char c : script) {
-    if (c == '"') quoted += '\\';
-    quoted += c;
-  }
+  for (char c : "(" + shellCommand + "); echo $? > '" + unixStatus + ".tmp'; mv '" + unixStatus + ".tmp' '" +
+                    unixStatus + "'")
+    quoted += c == '"' ? std::string("\\\"") : std::string(1, c);
   PROCESS_INFORMATION process{};
   if (!StartCommand("/bin/sh -c \"" + quoted + "\"", std::string(), &process)) return false;
   if (process.hThread) ::CloseHandle(process.hThread);
   if (process.hProcess) ::CloseHandle(process.hProcess);
-  DWORD start = ::GetTickCount();
-  for (;;) {
-    HANDLE file = ::CreateFileA(status.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-      char text[16] = {};
-      DWORD got = 0;
-      ::ReadFile(file, text, sizeof text - 1, &got, nullptr);
-      ::CloseHandle(file);
-      ::DeleteFileA(status.c_str());
-      return got > 0 && std::atoi(text) == 0;
-    }
-    if (::GetTickCount() - start >= timeoutMs) return false;
-    PumpFor(5);
-  }
+  if (!PumpUntil([&] { return ::GetFileAttributesA(status.c_str()) != INVALID_FILE_ATTRIBUTES; }, timeoutMs))
+    return false;
+  int code = -1;
+  std::ifstream(status) >> code;
+  ::DeleteFileA(status.c_str());
+  return code == 0;
 }
 
 bool Xdotool(const std::string& arguments) { return RunUnix("/usr/bin/xdotool " + arguments); }
-
-namespace {
-const char kRecorderClass[] = "ZyfoTestRecorder";
-}  // namespace
-
-MessageRecorder::MessageRecorder(UINT first, UINT last) : m_first(first), m_last(last) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = Proc;
-  wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.lpszClassName = kRecorderClass;
-  ::RegisterClassA(&wc);
-  m_hwnd = ::CreateWindowExA(0, kRecorderClass, "Zyfo test recorder", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                             wc.hInstance, this);
-}
-
-MessageRecorder::~MessageRecorder() {
-  if (m_hwnd) ::DestroyWindow(m_hwnd);
-}
-
-int MessageRecorder::Count(UINT message) const {
-  int n = 0;
-  for (const Entry& e : m_entries) n += e.message == message ? 1 : 0;
-  return n;
-}
-
-LRESULT CALLBACK MessageRecorder::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<MessageRecorder*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (self && msg >= self->m_first && msg <= self->m_last) {
-    self->m_entries.push_back(Entry{msg, wp, lp});
-    return 0;
-  }
-  return ::DefWindowProcA(hwnd, msg, wp, lp);
-}
 
 }  // namespace testsupport
