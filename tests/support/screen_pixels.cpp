@@ -103,25 +103,20 @@ testing::AssertionResult SamePixels(const Pixels& actual, const Pixels& expected
 int GdiObjectCount(DWORD pid) {
   HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
   if (!process) return -1;
-  int count = static_cast<int>(::GetGuiResources(process, GR_GDIOBJECTS));
-  if (count == 0) {
-    count = -1;
-    using QueryFn = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
-    auto query = reinterpret_cast<QueryFn>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
-    PROCESS_BASIC_INFORMATION basic{};
-    std::uint64_t table = 0;
-    if (query && query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) == 0 &&
-        ::ReadProcessMemory(process, static_cast<char*>(static_cast<void*>(basic.PebBaseAddress)) + 0xF8, &table,
-                            sizeof table, nullptr) &&
-        table) {
-      constexpr size_t kEntries = 0x10000, kEntrySize = 24;
-      std::vector<unsigned char> entries(kEntries * kEntrySize);
-      if (::ReadProcessMemory(process, reinterpret_cast<void*>(table), entries.data(), entries.size(), nullptr)) {
-        count = 0;
-        for (size_t i = 0; i < kEntries; ++i) count += entries[i * kEntrySize + 14] != 0 ? 1 : 0;
-      }
-    }
+  using QueryFn = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+  auto query = reinterpret_cast<QueryFn>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+  PROCESS_BASIC_INFORMATION basic{};
+  std::uint64_t table = 0;
+  constexpr size_t kEntries = 0x10000, kEntrySize = 24;
+  std::vector<unsigned char> entries(kEntries * kEntrySize);
+  int count = -1;
+  if (query && query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) == 0 &&
+      ::ReadProcessMemory(process, static_cast<char*>(static_cast<void*>(basic.PebBaseAddress)) + 0xF8, &table,
+                          sizeof table, nullptr) &&
+      table && ::ReadProcessMemory(process, reinterpret_cast<void*>(table), entries.data(), entries.size(), nullptr)) {
+    count = 0;
+    for (size_t i = 0; i < kEntries; ++i) count += entries[i * kEntrySize + 14] != 0 ? 1 : 0;
   }
   ::CloseHandle(process);
   return count;

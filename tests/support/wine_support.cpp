@@ -152,49 +152,48 @@ void DeleteProgramSettings() {
   ::RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + settings::kRegistryKey).c_str());
 }
 
-bool CreateUserKey(const std::string& subKey) {
+namespace {
+// Opens (or, with create, makes) a key below HKEY_CURRENT_USER; false when that failed.
+bool WithUserKey(const std::string& subKey, bool create) {
   HKEY key = nullptr;
-  if (::RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-      ERROR_SUCCESS)
-    return false;
-  ::RegCloseKey(key);
-  return true;
+  const LSTATUS status =
+      create ? ::RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr)
+             : ::RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ, &key);
+  if (status == ERROR_SUCCESS) ::RegCloseKey(key);
+  return status == ERROR_SUCCESS;
 }
+bool GetUserValue(const std::string& subKey, const std::string& name, DWORD type, void* data, DWORD* size) {
+  return ::RegGetValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), type, nullptr, data, size) == ERROR_SUCCESS;
+}
+bool SetUserValue(const std::string& subKey, const std::string& name, DWORD type, const void* data, size_t size) {
+  return ::RegSetKeyValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), type, data, static_cast<DWORD>(size)) ==
+         ERROR_SUCCESS;
+}
+}  // namespace
 
-bool UserKeyExists(const std::string& subKey) {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  ::RegCloseKey(key);
-  return true;
-}
+bool CreateUserKey(const std::string& subKey) { return WithUserKey(subKey, true); }
+bool UserKeyExists(const std::string& subKey) { return WithUserKey(subKey, false); }
 
 bool ReadUserDword(const std::string& subKey, const std::string& name, DWORD* value) {
   DWORD size = sizeof *value;
-  return ::RegGetValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, value, &size) ==
-         ERROR_SUCCESS;
+  return GetUserValue(subKey, name, RRF_RT_REG_DWORD, value, &size);
 }
 
 bool WriteUserDword(const std::string& subKey, const std::string& name, DWORD value) {
-  return ::RegSetKeyValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), REG_DWORD, &value, sizeof value) ==
-         ERROR_SUCCESS;
+  return SetUserValue(subKey, name, REG_DWORD, &value, sizeof value);
 }
 
 bool ReadUserString(const std::string& subKey, const std::string& name, std::string* value) {
   DWORD size = 0;
-  if (::RegGetValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
-      ERROR_SUCCESS)
-    return false;
+  if (!GetUserValue(subKey, name, RRF_RT_REG_SZ, nullptr, &size)) return false;
   std::vector<char> buffer(size + 1, 0);
-  if (::RegGetValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, buffer.data(), &size) !=
-      ERROR_SUCCESS)
-    return false;
+  if (!GetUserValue(subKey, name, RRF_RT_REG_SZ, buffer.data(), &size)) return false;
   *value = buffer.data();
   return true;
 }
 
 bool WriteUserString(const std::string& subKey, const std::string& name, const std::string& value) {
-  return ::RegSetKeyValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), REG_SZ, value.c_str(),
-                           static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+  return SetUserValue(subKey, name, REG_SZ, value.c_str(), value.size() + 1);
 }
 
 std::string RegistryText(const std::string& subKey) {
@@ -252,22 +251,16 @@ void ClearLaunchProbeLog() { ::DeleteFileA(TempFile("zyfo-launch-probe.txt").c_s
 
 std::string UnixPath(const std::string& windowsPath) {
   if (!windowsPath.empty() && windowsPath[0] == '/') return windowsPath;
-  char* unix = nullptr;
   typedef char*(CDECL * GetUnixFileNameFn)(const WCHAR*);
   auto fn = reinterpret_cast<GetUnixFileNameFn>(
       reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-  if (!fn) return windowsPath;
   WCHAR wide[MAX_PATH] = {};
   ::MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
-  unix = fn(wide);
+  char* unix = fn ? fn(wide) : nullptr;
   if (!unix) return windowsPath;
   std::string result(unix);
   ::HeapFree(::GetProcessHeap(), 0, unix);
   return result;
-}
-
-bool Screenshot(const std::string& name) {
-  return RunUnix("/usr/bin/import -window root " + UnixPath(OutputFolder()) + "/" + name + ".png", 20000);
 }
 
 bool Screenshot(const std::string& name, const RECT& area) {

@@ -124,10 +124,9 @@ int StoredSystemValue(const std::string& key, const std::string& name);
 std::string ProgramFolder();
 // Where failing tests leave screenshots and logs (ZYFO_TEST_OUTPUT, or the program folder).
 std::string OutputFolder();
-// Saves a screenshot of the whole X display as <OutputFolder>/<name>.png.
-bool Screenshot(const std::string& name);
-// Saves the part of the display inside `area` (screen coordinates, cut to the screen).
-bool Screenshot(const std::string& name, const RECT& area);
+// Saves the part of the X display inside `area` (screen coordinates, cut to
+// the screen; all of it by default) as <OutputFolder>/<name>.png.
+bool Screenshot(const std::string& name, const RECT& area = {0, 0, 1 << 16, 1 << 16});
 // Wine draws visual styles only with a theme: turns its built-in "Light" theme
 // on or off for the programs started afterwards (each reads it when it starts).
 bool UseWineLightTheme(bool on);
