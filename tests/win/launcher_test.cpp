@@ -60,12 +60,9 @@ void Press(HWND page, int id) {
 // The selection moves (as by the keyboard), or a click lands on the row
 // already selected, which the list reports only as a click.
 void Select(HWND page, int row) {
-  LVITEMA item{};
-  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  const WPARAM all = static_cast<WPARAM>(-1);
-  ::SendDlgItemMessageA(page, IDC_SHORTCUT_LIST, LVM_SETITEMSTATE, all, reinterpret_cast<LPARAM>(&item));
-  item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  ::SendDlgItemMessageA(page, IDC_SHORTCUT_LIST, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+  const HWND list = ::GetDlgItem(page, IDC_SHORTCUT_LIST);
+  ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 void ClickSelected(HWND page) {
   NMHDR click{::GetDlgItem(page, IDC_SHORTCUT_LIST), IDC_SHORTCUT_LIST, static_cast<UINT>(NM_CLICK)};
