@@ -7,8 +7,36 @@ namespace testsupport {
 namespace {
 std::vector<ObservedInput>* g_seen = nullptr;
 
-void Record(const ObservedInput& input) {
-  if (g_seen) g_seen->push_back(input);
+LRESULT CALLBACK Observe(int code, WPARAM wp, LPARAM lp, bool keyboard) {
+  if (code == HC_ACTION && g_seen && wp != WM_MOUSEMOVE) {
+    const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lp);
+    const auto* mouse = reinterpret_cast<const MSLLHOOKSTRUCT*>(lp);
+    ObservedInput input{keyboard, static_cast<UINT>(wp), keyboard ? key->vkCode : 0,
+                        keyboard ? key->flags : mouse->flags, keyboard ? 0 : mouse->mouseData, {}};
+    ::QueryPerformanceCounter(&input.counter);
+    g_seen->push_back(input);
+  }
+  return ::CallNextHookEx(nullptr, code, wp, lp);
+}
+LRESULT CALLBACK KeyboardProc(int code, WPARAM wp, LPARAM lp) { return Observe(code, wp, lp, true); }
+LRESULT CALLBACK MouseProc(int code, WPARAM wp, LPARAM lp) { return Observe(code, wp, lp, false); }
+
+// An injected event as "k11" (key), "l", "r", "m" or "x1" (buttons), whether
+// it is a press; false for what is neither.
+bool Describe(const ObservedInput& input, std::string* name, bool* down) {
+  const UINT m = input.message;
+  if (input.keyboard) {
+    *name = "k" + std::to_string(input.vk);
+    *down = m != WM_KEYUP && m != WM_SYSKEYUP;
+    return true;
+  }
+  *down = m == WM_LBUTTONDOWN || m == WM_RBUTTONDOWN || m == WM_MBUTTONDOWN || m == WM_XBUTTONDOWN;
+  if (m == WM_LBUTTONDOWN || m == WM_LBUTTONUP) *name = "l";
+  else if (m == WM_RBUTTONDOWN || m == WM_RBUTTONUP) *name = "r";
+  else if (m == WM_MBUTTONDOWN || m == WM_MBUTTONUP) *name = "m";
+  else if (m == WM_XBUTTONDOWN || m == WM_XBUTTONUP) *name = "x" + std::to_string(HIWORD(input.mouseData));
+  else return false;
+  return true;
 }
 }  // namespace
 
@@ -25,88 +53,41 @@ InputObserver::~InputObserver() {
   g_seen = nullptr;
 }
 
-LRESULT CALLBACK InputObserver::KeyboardProc(int code, WPARAM wp, LPARAM lp) {
-  if (code == HC_ACTION) {
-    const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lp);
-    ObservedInput input{true, static_cast<UINT>(wp), info->vkCode, info->flags, 0, ::GetTickCount(), {}};
-    ::QueryPerformanceCounter(&input.counter);
-    Record(input);
-  }
-  return ::CallNextHookEx(nullptr, code, wp, lp);
-}
-
-LRESULT CALLBACK InputObserver::MouseProc(int code, WPARAM wp, LPARAM lp) {
-  if (code == HC_ACTION && wp != WM_MOUSEMOVE) {
-    const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lp);
-    ObservedInput input{false, static_cast<UINT>(wp), 0, info->flags, info->mouseData, ::GetTickCount(), {}};
-    ::QueryPerformanceCounter(&input.counter);
-    Record(input);
-  }
-  return ::CallNextHookEx(nullptr, code, wp, lp);
-}
-
 std::vector<ObservedInput> InputObserver::Injected() const {
   std::vector<ObservedInput> injected;
-  for (const ObservedInput& input : m_seen) {
-    DWORD injectedFlag = input.keyboard ? LLKHF_INJECTED : LLMHF_INJECTED;
-    if (input.flags & injectedFlag) injected.push_back(input);
-  }
+  for (const ObservedInput& input : m_seen)
+    if (input.flags & (input.keyboard ? LLKHF_INJECTED : LLMHF_INJECTED)) injected.push_back(input);
   return injected;
 }
 
 std::string InputObserver::InjectedText() const {
-  std::string text;
+  std::string text, name;
   char item[32];
+  bool down = false;
   for (const ObservedInput& input : Injected()) {
-    if (input.keyboard) {
-      bool up = input.message == WM_KEYUP || input.message == WM_SYSKEYUP;
-      std::snprintf(item, sizeof item, "k%c%02lx:%02lx", up ? 'u' : 'd', static_cast<unsigned long>(input.vk),
+    const bool known = Describe(input, &name, &down);
+    if (input.keyboard)
+      std::snprintf(item, sizeof item, "k%c%02lx:%02lx", down ? 'd' : 'u', static_cast<unsigned long>(input.vk),
                     static_cast<unsigned long>(input.flags));
-    } else {
-      switch (input.message) {
-        case WM_LBUTTONDOWN: std::snprintf(item, sizeof item, "ld"); break;
-        case WM_LBUTTONUP: std::snprintf(item, sizeof item, "lu"); break;
-        case WM_RBUTTONDOWN: std::snprintf(item, sizeof item, "rd"); break;
-        case WM_RBUTTONUP: std::snprintf(item, sizeof item, "ru"); break;
-        case WM_MBUTTONDOWN: std::snprintf(item, sizeof item, "md"); break;
-        case WM_MBUTTONUP: std::snprintf(item, sizeof item, "mu"); break;
-        case WM_XBUTTONDOWN: std::snprintf(item, sizeof item, "xd%u", HIWORD(input.mouseData)); break;
-        case WM_XBUTTONUP: std::snprintf(item, sizeof item, "xu%u", HIWORD(input.mouseData)); break;
-        default: std::snprintf(item, sizeof item, "m%04x", input.message); break;
-      }
-    }
-    if (!text.empty()) text += ' ';
-    text += item;
+    else if (known)
+      std::snprintf(item, sizeof item, "%c%c%s", name[0], down ? 'd' : 'u', name.substr(1).c_str());
+    else
+      std::snprintf(item, sizeof item, "m%04x", input.message);
+    text += (text.empty() ? "" : " ") + std::string(item);
   }
   return text;
 }
 
 std::string InputObserver::Unreleased() const {
   std::map<std::string, int> balance;
-  for (const ObservedInput& input : Injected()) {
-    std::string name;
-    int step = 0;
-    if (input.keyboard) {
-      name = "k" + std::to_string(input.vk);
-      step = input.message == WM_KEYUP || input.message == WM_SYSKEYUP ? -1 : 1;
-    } else {
-      switch (input.message) {
-        case WM_LBUTTONDOWN: case WM_LBUTTONUP: name = "left"; break;
-        case WM_RBUTTONDOWN: case WM_RBUTTONUP: name = "right"; break;
-        case WM_MBUTTONDOWN: case WM_MBUTTONUP: name = "middle"; break;
-        case WM_XBUTTONDOWN: case WM_XBUTTONUP: name = "x" + std::to_string(HIWORD(input.mouseData)); break;
-        default: continue;
-      }
-      step = input.message == WM_LBUTTONUP || input.message == WM_RBUTTONUP || input.message == WM_MBUTTONUP ||
-                     input.message == WM_XBUTTONUP
-                 ? -1
-                 : 1;
-    }
-    balance[name] += step;
-  }
+  std::string name;
+  bool down = false;
+  for (const ObservedInput& input : Injected())
+    if (Describe(input, &name, &down)) balance[name] += down ? 1 : -1;
+  const std::map<std::string, std::string> spelled{{"l", "left"}, {"r", "right"}, {"m", "middle"}};
   std::string text;
-  for (const auto& entry : balance)
-    if (entry.second > 0) text += (text.empty() ? "" : " ") + entry.first;
+  for (const auto& [key, count] : balance)
+    if (count > 0) text += (text.empty() ? "" : " ") + (spelled.count(key) ? spelled.at(key) : key);
   return text;
 }
 

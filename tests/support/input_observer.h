@@ -15,8 +15,7 @@ struct ObservedInput {
   DWORD vk;         // keyboard: virtual key
   DWORD flags;      // the hook's flags (LLKHF_* / LLMHF_*)
   DWORD mouseData;  // mouse: HIWORD is the X button
-  DWORD time;       // GetTickCount() when seen
-  LARGE_INTEGER counter;
+  LARGE_INTEGER counter;  // QueryPerformanceCounter when seen
 };
 
 class InputObserver {
@@ -41,8 +40,6 @@ class InputObserver {
   std::size_t InjectedCount() const { return Injected().size(); }
 
  private:
-  static LRESULT CALLBACK KeyboardProc(int code, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK MouseProc(int code, WPARAM wp, LPARAM lp);
   HHOOK m_keyboard = nullptr;
   HHOOK m_mouse = nullptr;
   std::vector<ObservedInput> m_seen;

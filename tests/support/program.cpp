@@ -13,8 +13,9 @@ std::string ProgramPath() { return testsupport::ProgramFolder() + "\\Pelrand.exe
 Program::Program(std::string exePath) : m_exePath(exePath.empty() ? ProgramPath() : std::move(exePath)) {}
 
 Program::~Program() {
-  if (Running()) {
-    if (!Exit(5000)) Kill();
+  if (Running() && !Exit(5000)) {
+    ::TerminateProcess(m_process.hProcess, 1);
+    ::WaitForSingleObject(m_process.hProcess, 5000);
   }
   if (m_process.hProcess) ::CloseHandle(m_process.hProcess);
   if (m_process.hThread) ::CloseHandle(m_process.hThread);
@@ -57,49 +58,28 @@ bool Program::Exit(DWORD timeoutMs) {
   return WaitForExit(timeoutMs);
 }
 
-void Program::Kill() {
-  if (Running()) {
-    ::TerminateProcess(m_process.hProcess, 1);
-    ::WaitForSingleObject(m_process.hProcess, 5000);
-  }
-}
-
 namespace {
-struct Search {
-  const char* title;
-  DWORD pid;
-  HWND found;
-  int count;
-};
-
-BOOL CALLBACK FindTitled(HWND hwnd, LPARAM lp) {
-  auto* search = reinterpret_cast<Search*>(lp);
+bool Titled(HWND hwnd, const char* title) {
   char text[256] = {};
   ::GetWindowTextA(hwnd, text, sizeof text);
-  if (lstrcmpA(text, search->title) != 0) return TRUE;
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(hwnd, &pid);
-  if (search->pid && pid != search->pid) return TRUE;
-  ++search->count;
-  if (!search->found) search->found = hwnd;
-  return TRUE;
+  return lstrcmpA(text, title) == 0;
 }
 }  // namespace
 
 HWND Program::FindOwnWindow(const char* title) const {
   if (!Running()) return nullptr;
-  Search search{title, m_process.dwProcessId, nullptr, 0};
-  ::EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND hwnd : testsupport::TopLevelWindows(m_process.dwProcessId))
+    if (Titled(hwnd, title)) return hwnd;
+  return nullptr;
 }
 
 HWND Program::Frame() const { return FindOwnWindow(res::kFrameTitle); }
 HWND Program::Dispatch() const { return FindOwnWindow(res::kDispatchTitle); }
 
 int CountWindowsTitled(const char* title) {
-  Search search{title, 0, nullptr, 0};
-  ::EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
-  return search.count;
+  int count = 0;
+  for (HWND hwnd : testsupport::TopLevelWindows()) count += Titled(hwnd, title) ? 1 : 0;
+  return count;
 }
 
 DWORD ProcessOf(HWND hwnd) {

@@ -1,4 +1,5 @@
-// Starts and stops the real program for end-to-end tests.
+// Starts and stops the real program for end-to-end tests (one that still runs
+// at the end is asked to exit, then ended).
 #pragma once
 
 #include <windows.h>
@@ -28,8 +29,6 @@ class Program {
   DWORD ExitCode() const;
   // Asks the program to exit through its menu command and waits.
   bool Exit(DWORD timeoutMs = 10000);
-  // Ends the process without asking.
-  void Kill();
 
   // Windows of this process, found by title as outside programs find them.
   HWND Frame() const;

@@ -18,17 +18,10 @@ std::vector<unsigned char> DeviceBytes() {
   return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
 }
 
-void ClickCentre(HWND window, const std::string& action) {
-  RECT rect{};
-  ::GetWindowRect(window, &rect);
-  Xdotool("mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
-          std::to_string((rect.top + rect.bottom) / 2) + " " + action);
-}
-
 HWND VisibleMenuOf(DWORD pid) {
-  for (HWND menu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu;
-       menu = ::FindWindowExA(nullptr, menu, "#32768", nullptr))
-    if (ProcessOf(menu) == pid && ::IsWindowVisible(menu)) return menu;
+  char name[16] = {};
+  for (HWND menu : TopLevelWindows(pid))
+    if (::GetClassNameA(menu, name, sizeof name) && lstrcmpA(name, "#32768") == 0 && ::IsWindowVisible(menu)) return menu;
   return nullptr;
 }
 
@@ -37,7 +30,6 @@ void Scenario::SetUp() {
   DeleteProgramSettings();
   if (!DeviceFile().empty()) std::ofstream(DeviceFile(), std::ios::binary | std::ios::trunc);
   screen = std::make_unique<ScreenWindow>();
-  ::SetForegroundWindow(screen->hwnd());
   Xdotool("mousemove 512 384");
 }
 

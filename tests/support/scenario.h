@@ -20,13 +20,12 @@
 
 namespace e2e {
 
+using testsupport::ClickCentre;
 using testsupport::Section;
 // The button slot's value name in the buttons' section, "key0".."key5".
 std::string ButtonValue(int slot);
 // What the device link wrote since the test began.
 std::vector<unsigned char> DeviceBytes();
-// An X11 mouse action (xdotool arguments such as "click 3") over a window's centre.
-void ClickCentre(HWND window, const std::string& action = "click 1");
 // The menu a process shows, or null.
 HWND VisibleMenuOf(DWORD pid);
 

@@ -4,7 +4,6 @@
 
 #include <sstream>
 
-#include "tests/support/wine_support.h"
 
 namespace testsupport {
 
@@ -28,49 +27,21 @@ BITMAPINFO TopDown32(int width, int height) {
 }
 }  // namespace
 
-PatternWindow::PatternWindow() {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = Proc;
-  wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.lpszClassName = "ZyfoPatternWindow";
-  ::RegisterClassA(&wc);
-  m_width = ::GetSystemMetrics(SM_CXSCREEN);
-  m_height = ::GetSystemMetrics(SM_CYSCREEN);
-  Fill();
-  m_hwnd = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "Zyfo pattern", WS_POPUP | WS_VISIBLE, 0, 0, m_width,
-                             m_height, nullptr, nullptr, wc.hInstance, this);
-  ::SetForegroundWindow(m_hwnd);
-  ::UpdateWindow(m_hwnd);
-  PumpFor(300);
-}
-
-PatternWindow::~PatternWindow() { ::DestroyWindow(m_hwnd); }
+PatternWindow::PatternWindow()
+    : m_bits(Pattern(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), 0)),
+      m_window(1, 0, true, [this](HDC dc) { Paint(dc); }) {}
 
 void PatternWindow::Repaint(int phase) {
   m_phase = phase;
-  Fill();
-  ::InvalidateRect(m_hwnd, nullptr, FALSE);
-  ::UpdateWindow(m_hwnd);
+  m_bits = Pattern(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), phase);
+  ::InvalidateRect(hwnd(), nullptr, FALSE);
+  ::UpdateWindow(hwnd());
 }
 
-void PatternWindow::Fill() { m_bits = Pattern(0, 0, m_width, m_height, m_phase); }
-
-LRESULT CALLBACK PatternWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE)
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
-  auto* self = reinterpret_cast<PatternWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (msg == WM_ERASEBKGND) return 1;
-  if (msg == WM_PAINT && self) {
-    PAINTSTRUCT paint;
-    HDC dc = ::BeginPaint(hwnd, &paint);
-    const BITMAPINFO info = TopDown32(self->m_width, self->m_height);
-    ::SetDIBitsToDevice(dc, 0, 0, self->m_width, self->m_height, 0, 0, 0, self->m_height, self->m_bits.data(), &info,
-                        DIB_RGB_COLORS);
-    ::EndPaint(hwnd, &paint);
-    return 0;
-  }
-  return ::DefWindowProcA(hwnd, msg, wp, lp);
+void PatternWindow::Paint(HDC dc) const {
+  const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
+  const BITMAPINFO info = TopDown32(width, height);
+  ::SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, m_bits.data(), &info, DIB_RGB_COLORS);
 }
 
 Pixels Grab(int left, int top, int width, int height) {
@@ -125,23 +96,6 @@ testing::AssertionResult SamePixels(const Pixels& actual, const Pixels& expected
   return testing::AssertionFailure() << wrong << " of " << actual.size() << " pixels differ, " << first.str();
 }
 
-int CountTopLevelWindows(DWORD pid) {
-  struct Count {
-    DWORD pid;
-    int n;
-  } count{pid, 0};
-  ::EnumWindows(
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* c = reinterpret_cast<Count*>(lp);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(hwnd, &owner);
-        if (!c->pid || owner == c->pid) ++c->n;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
-  return count.n;
-}
-
 // Wine 8 answers 0 to GetGuiResources but keeps each process's GDI handle table
 // where Windows keeps it, at the process environment block's
 // GdiSharedHandleTable (offset 0xF8 on x64): 65536 entries of 24 bytes, and an
@@ -149,25 +103,20 @@ int CountTopLevelWindows(DWORD pid) {
 int GdiObjectCount(DWORD pid) {
   HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
   if (!process) return -1;
-  int count = static_cast<int>(::GetGuiResources(process, GR_GDIOBJECTS));
-  if (count == 0) {
-    count = -1;
-    using QueryFn = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
-    auto query = reinterpret_cast<QueryFn>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
-    PROCESS_BASIC_INFORMATION basic{};
-    std::uint64_t table = 0;
-    if (query && query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) == 0 &&
-        ::ReadProcessMemory(process, static_cast<char*>(static_cast<void*>(basic.PebBaseAddress)) + 0xF8, &table,
-                            sizeof table, nullptr) &&
-        table) {
-      constexpr size_t kEntries = 0x10000, kEntrySize = 24;
-      std::vector<unsigned char> entries(kEntries * kEntrySize);
-      if (::ReadProcessMemory(process, reinterpret_cast<void*>(table), entries.data(), entries.size(), nullptr)) {
-        count = 0;
-        for (size_t i = 0; i < kEntries; ++i) count += entries[i * kEntrySize + 14] != 0 ? 1 : 0;
-      }
-    }
+  using QueryFn = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+  auto query = reinterpret_cast<QueryFn>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+  PROCESS_BASIC_INFORMATION basic{};
+  std::uint64_t table = 0;
+  constexpr size_t kEntries = 0x10000, kEntrySize = 24;
+  std::vector<unsigned char> entries(kEntries * kEntrySize);
+  int count = -1;
+  if (query && query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) == 0 &&
+      ::ReadProcessMemory(process, static_cast<char*>(static_cast<void*>(basic.PebBaseAddress)) + 0xF8, &table,
+                          sizeof table, nullptr) &&
+      table && ::ReadProcessMemory(process, reinterpret_cast<void*>(table), entries.data(), entries.size(), nullptr)) {
+    count = 0;
+    for (size_t i = 0; i < kEntries; ++i) count += entries[i * kEntrySize + 14] != 0 ? 1 : 0;
   }
   ::CloseHandle(process);
   return count;

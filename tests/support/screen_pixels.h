@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "tests/support/wine_support.h"
+
 namespace testsupport {
 
 // Pixels as 0x00RRGGBB, rows top-down.
@@ -24,24 +26,16 @@ Pixels Pattern(int left, int top, int width, int height, int phase);
 class PatternWindow {
  public:
   PatternWindow();
-  ~PatternWindow();
-  PatternWindow(const PatternWindow&) = delete;
-  PatternWindow& operator=(const PatternWindow&) = delete;
-
-  HWND hwnd() const { return m_hwnd; }
+  HWND hwnd() const { return m_window.hwnd(); }
   int phase() const { return m_phase; }
   // Paints another pattern at once, as a window that updates its content.
   void Repaint(int phase);
 
  private:
-  void Fill();
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-
-  HWND m_hwnd = nullptr;
-  int m_width = 0;
-  int m_height = 0;
+  void Paint(HDC dc) const;
   int m_phase = 0;
   Pixels m_bits;
+  TestWindow m_window;  // last: it paints m_bits from its creation on
 };
 
 // What the screen shows in the rectangle, read as any screen grabber reads it.
@@ -52,7 +46,7 @@ Pixels BitmapPixels(HMODULE module, int bitmapId, int* width, int* height);
 testing::AssertionResult SamePixels(const Pixels& actual, const Pixels& expected, int width);
 
 // Top-level windows of the process, or of all processes for pid 0.
-int CountTopLevelWindows(DWORD pid);
+inline int CountTopLevelWindows(DWORD pid) { return static_cast<int>(TopLevelWindows(pid).size()); }
 // GDI objects the process holds; -1 when they cannot be counted.
 int GdiObjectCount(DWORD pid);
 

@@ -18,30 +18,18 @@ bool SheetDriver::Open() {
 }
 
 bool SheetDriver::ShowTab(int index) {
-  ::SendMessageA(m_sheet, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  PropSheet_SetCurSel(m_sheet, nullptr, index);
   const bool shown = testsupport::PumpUntil([&] { return CurrentTab() == index && CurrentPage(); }, 3000);
   testsupport::PumpFor(300);
   return shown;
 }
 
-namespace {
-int CurrentTabOf(HWND sheet) {
-  HWND tabs = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
-  return static_cast<int>(::SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
-}
-}  // namespace
+int SheetDriver::CurrentTab() const { return TabCtrl_GetCurSel(PropSheet_GetTabControl(m_sheet)); }
 
-int SheetDriver::CurrentTab() const { return CurrentTabOf(m_sheet); }
-
-HWND SheetDriver::CurrentPage() const {
-  return reinterpret_cast<HWND>(::SendMessageA(m_sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-}
+HWND SheetDriver::CurrentPage() const { return PropSheet_GetCurrentPageHwnd(m_sheet); }
 
 void SheetDriver::Click(HWND window, const std::string& button) const {
-  RECT rect{};
-  ::GetWindowRect(window, &rect);
-  testsupport::Xdotool("mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
-                       std::to_string((rect.top + rect.bottom) / 2) + " click " + button);
+  testsupport::ClickCentre(window, "click " + button);
   testsupport::PumpFor(300);
 }
 

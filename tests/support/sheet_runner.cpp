@@ -14,7 +14,7 @@ void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD) {
   HWND sheet = ::FindWindowA(nullptr, res::kSheetCaption);
   if (!sheet) return;
   if (g_script) g_script(sheet);
-  if (::IsWindow(sheet) && CurrentPageOf(sheet)) PressSheetButton(sheet, PSBTN_CANCEL);
+  if (::IsWindow(sheet) && PropSheet_GetCurrentPageHwnd(sheet)) ::SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
 }
 }  // namespace
 
@@ -26,14 +26,6 @@ void RunSheet(settings::SettingsModel& model, std::initializer_list<fw::Property
   ::SetTimer(nullptr, 0, 200, RunScript);
   sheet.DoModal();
   g_script = nullptr;
-}
-
-HWND CurrentPageOf(HWND sheet) {
-  return reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-}
-
-void PressSheetButton(HWND sheet, int button) {
-  ::SendMessageA(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
 }
 
 }  // namespace testsupport

@@ -18,8 +18,4 @@ namespace testsupport {
 void RunSheet(settings::SettingsModel& model, std::initializer_list<fw::PropertyPage*> pages,
               std::function<void(HWND sheet)> script);
 
-HWND CurrentPageOf(HWND sheet);
-// PSBTN_OK, PSBTN_CANCEL, PSBTN_APPLYNOW.
-void PressSheetButton(HWND sheet, int button);
-
 }  // namespace testsupport

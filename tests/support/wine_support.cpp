@@ -30,52 +30,74 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   return true;
 }
 
-namespace {
-const char kScreenClass[] = "ZyfoTestScreen";
-
-int SlotOf(UINT message) {
-  if (message >= WM_MOUSEFIRST && message <= WM_MOUSEFIRST + 15) return static_cast<int>(message - WM_MOUSEFIRST);
-  return -1;
-}
-}  // namespace
-
-ScreenWindow::ScreenWindow() {
+TestWindow::TestWindow(UINT first, UINT last, bool screen, std::function<void(HDC)> paint)
+    : m_first(first), m_last(last), m_paint(std::move(paint)) {
   WNDCLASSA wc{};
   wc.lpfnWndProc = Proc;
   wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.lpszClassName = kScreenClass;
+  wc.lpszClassName = "ZyfoTestWindow";
   wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
   wc.style = CS_DBLCLKS;
-  ::RegisterClassA(&wc);
-  m_hwnd = ::CreateWindowExA(WS_EX_TOPMOST, kScreenClass, "Zyfo test screen", WS_POPUP | WS_VISIBLE, 0, 0,
+  ::RegisterClassA(&wc);  // fails harmlessly from the second window on
+  if (!screen) {
+    m_hwnd = ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, this);
+    return;
+  }
+  m_hwnd = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "Zyfo test screen", WS_POPUP | WS_VISIBLE, 0, 0,
                              ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
                              wc.hInstance, this);
   ::SetForegroundWindow(m_hwnd);
-  PumpFor(200);
+  ::UpdateWindow(m_hwnd);
+  PumpFor(300);
 }
 
-ScreenWindow::~ScreenWindow() {
+TestWindow::~TestWindow() {
   if (m_hwnd) ::DestroyWindow(m_hwnd);
 }
 
-int ScreenWindow::Count(UINT message) const {
-  int slot = SlotOf(message);
-  return slot < 0 ? 0 : m_counts[slot];
+int TestWindow::Count(UINT message) const {
+  return static_cast<int>(
+      std::count_if(m_entries.begin(), m_entries.end(), [&](const Entry& e) { return e.message == message; }));
 }
 
-void ScreenWindow::Reset() {
-  for (int& c : m_counts) c = 0;
-}
-
-LRESULT CALLBACK ScreenWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
+LRESULT CALLBACK TestWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE)
     ::SetWindowLongPtrA(hwnd, GWLP_USERDATA,
                         reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+  auto* self = reinterpret_cast<TestWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (self && msg >= self->m_first && msg <= self->m_last) self->m_entries.push_back(Entry{msg, wp, lp});
+  if (self && self->m_paint && msg == WM_ERASEBKGND) return 1;
+  if (self && self->m_paint && msg == WM_PAINT) {
+    PAINTSTRUCT paint;
+    self->m_paint(::BeginPaint(hwnd, &paint));
+    ::EndPaint(hwnd, &paint);
+    return 0;
   }
-  auto* self = reinterpret_cast<ScreenWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  int slot = SlotOf(msg);
-  if (self && slot >= 0 && msg != WM_MOUSEMOVE) ++self->m_counts[slot];
   return ::DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+std::vector<HWND> TopLevelWindows(DWORD pid) {
+  struct Search {
+    DWORD pid;
+    std::vector<HWND> found;
+  } search{pid, {}};
+  ::EnumWindows(
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(hwnd, &owner);
+        if (!s->pid || owner == s->pid) s->found.push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void ClickCentre(HWND window, const std::string& action) {
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  Xdotool("mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
+          std::to_string((rect.top + rect.bottom) / 2) + " " + action);
 }
 
 std::vector<HWND> TrayIcons() {
@@ -87,23 +109,13 @@ std::vector<HWND> TrayIcons() {
   return icons;
 }
 
-namespace {
-
-BOOL CALLBACK CollectTooltip(HWND window, LPARAM found) {
-  char name[32] = {};
-  if (::GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
-    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-  return TRUE;
-}
-}  // namespace
-
 // Wine's tray gives each icon a tooltip control of its own, which holds the
 // tip as the text of one tool: the icon's window.
 std::string TrayTipOf(HWND icon) {
-  std::vector<HWND> tooltips;
-  ::EnumWindows(CollectTooltip, reinterpret_cast<LPARAM>(&tooltips));
   constexpr SIZE_T kText = 1024;
-  for (HWND tooltip : tooltips) {
+  for (HWND tooltip : TopLevelWindows()) {
+    char name[32] = {};
+    if (!::GetClassNameA(tooltip, name, sizeof name) || lstrcmpiA(name, TOOLTIPS_CLASSA) != 0) continue;
     const int count = static_cast<int>(::SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
       RemoteBuffer remote(tooltip, sizeof(TTTOOLINFOW) + kText);
@@ -140,49 +152,48 @@ void DeleteProgramSettings() {
   ::RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + settings::kRegistryKey).c_str());
 }
 
-bool CreateUserKey(const std::string& subKey) {
+namespace {
+// Opens (or, with create, makes) a key below HKEY_CURRENT_USER; false when that failed.
+bool WithUserKey(const std::string& subKey, bool create) {
   HKEY key = nullptr;
-  if (::RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-      ERROR_SUCCESS)
-    return false;
-  ::RegCloseKey(key);
-  return true;
+  const LSTATUS status =
+      create ? ::RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr)
+             : ::RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ, &key);
+  if (status == ERROR_SUCCESS) ::RegCloseKey(key);
+  return status == ERROR_SUCCESS;
 }
+bool GetUserValue(const std::string& subKey, const std::string& name, DWORD type, void* data, DWORD* size) {
+  return ::RegGetValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), type, nullptr, data, size) == ERROR_SUCCESS;
+}
+bool SetUserValue(const std::string& subKey, const std::string& name, DWORD type, const void* data, size_t size) {
+  return ::RegSetKeyValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), type, data, static_cast<DWORD>(size)) ==
+         ERROR_SUCCESS;
+}
+}  // namespace
 
-bool UserKeyExists(const std::string& subKey) {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  ::RegCloseKey(key);
-  return true;
-}
+bool CreateUserKey(const std::string& subKey) { return WithUserKey(subKey, true); }
+bool UserKeyExists(const std::string& subKey) { return WithUserKey(subKey, false); }
 
 bool ReadUserDword(const std::string& subKey, const std::string& name, DWORD* value) {
   DWORD size = sizeof *value;
-  return ::RegGetValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, value, &size) ==
-         ERROR_SUCCESS;
+  return GetUserValue(subKey, name, RRF_RT_REG_DWORD, value, &size);
 }
 
 bool WriteUserDword(const std::string& subKey, const std::string& name, DWORD value) {
-  return ::RegSetKeyValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), REG_DWORD, &value, sizeof value) ==
-         ERROR_SUCCESS;
+  return SetUserValue(subKey, name, REG_DWORD, &value, sizeof value);
 }
 
 bool ReadUserString(const std::string& subKey, const std::string& name, std::string* value) {
   DWORD size = 0;
-  if (::RegGetValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
-      ERROR_SUCCESS)
-    return false;
+  if (!GetUserValue(subKey, name, RRF_RT_REG_SZ, nullptr, &size)) return false;
   std::vector<char> buffer(size + 1, 0);
-  if (::RegGetValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, buffer.data(), &size) !=
-      ERROR_SUCCESS)
-    return false;
+  if (!GetUserValue(subKey, name, RRF_RT_REG_SZ, buffer.data(), &size)) return false;
   *value = buffer.data();
   return true;
 }
 
 bool WriteUserString(const std::string& subKey, const std::string& name, const std::string& value) {
-  return ::RegSetKeyValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), REG_SZ, value.c_str(),
-                           static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+  return SetUserValue(subKey, name, REG_SZ, value.c_str(), value.size() + 1);
 }
 
 std::string RegistryText(const std::string& subKey) {
@@ -240,22 +251,16 @@ void ClearLaunchProbeLog() { ::DeleteFileA(TempFile("zyfo-launch-probe.txt").c_s
 
 std::string UnixPath(const std::string& windowsPath) {
   if (!windowsPath.empty() && windowsPath[0] == '/') return windowsPath;
-  char* unix = nullptr;
   typedef char*(CDECL * GetUnixFileNameFn)(const WCHAR*);
   auto fn = reinterpret_cast<GetUnixFileNameFn>(
       reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-  if (!fn) return windowsPath;
   WCHAR wide[MAX_PATH] = {};
   ::MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
-  unix = fn(wide);
+  char* unix = fn ? fn(wide) : nullptr;
   if (!unix) return windowsPath;
   std::string result(unix);
   ::HeapFree(::GetProcessHeap(), 0, unix);
   return result;
-}
-
-bool Screenshot(const std::string& name) {
-  return RunUnix("/usr/bin/import -window root " + UnixPath(OutputFolder()) + "/" + name + ".png", 20000);
 }
 
 bool Screenshot(const std::string& name, const RECT& area) {
@@ -304,79 +309,29 @@ bool RunWindows(const std::string& commandLine, DWORD timeoutMs, DWORD* exitCode
 
 bool RunUnix(const std::string& shellCommand, DWORD timeoutMs) {
   static LONG counter = 0;
-  char temp[MAX_PATH] = {};
-  if (!::GetTempPathA(MAX_PATH, temp)) return false;
-  std::string status = std::string(temp) + "zyfo_unix_" + std::to_string(::GetCurrentProcessId()) + "_" +
-                       std::to_string(::InterlockedIncrement(&counter)) + ".status";
+  const std::string status = TempFile(("zyfo_unix_" + std::to_string(::GetCurrentProcessId()) + "_" +
+                                       std::to_string(::InterlockedIncrement(&counter)) + ".status")
+                                          .c_str());
   ::DeleteFileA(status.c_str());
-  std::string unixStatus = UnixPath(status);
+  const std::string unixStatus = UnixPath(status);
   // Written under another name and renamed: the file appears complete or not at all.
-  std::string script = "(" + shellCommand + "); echo $? > '" + unixStatus + ".tmp'; mv '" + unixStatus + ".tmp' '" +
-                       unixStatus + "'";
   // The command line becomes argv by the Windows rules: only quotes need escaping.
   std::string quoted;
-  for (char c : script) {
-    if (c == '"') quoted += '\\';
-    quoted += c;
-  }
+  for (char c : "(" + shellCommand + "); echo $? > '" + unixStatus + ".tmp'; mv '" + unixStatus + ".tmp' '" +
+                    unixStatus + "'")
+    quoted += c == '"' ? std::string("\\\"") : std::string(1, c);
   PROCESS_INFORMATION process{};
   if (!StartCommand("/bin/sh -c \"" + quoted + "\"", std::string(), &process)) return false;
   if (process.hThread) ::CloseHandle(process.hThread);
   if (process.hProcess) ::CloseHandle(process.hProcess);
-  DWORD start = ::GetTickCount();
-  for (;;) {
-    HANDLE file = ::CreateFileA(status.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-      char text[16] = {};
-      DWORD got = 0;
-      ::ReadFile(file, text, sizeof text - 1, &got, nullptr);
-      ::CloseHandle(file);
-      ::DeleteFileA(status.c_str());
-      return got > 0 && std::atoi(text) == 0;
-    }
-    if (::GetTickCount() - start >= timeoutMs) return false;
-    PumpFor(5);
-  }
+  if (!PumpUntil([&] { return ::GetFileAttributesA(status.c_str()) != INVALID_FILE_ATTRIBUTES; }, timeoutMs))
+    return false;
+  int code = -1;
+  std::ifstream(status) >> code;
+  ::DeleteFileA(status.c_str());
+  return code == 0;
 }
 
 bool Xdotool(const std::string& arguments) { return RunUnix("/usr/bin/xdotool " + arguments); }
-
-namespace {
-const char kRecorderClass[] = "ZyfoTestRecorder";
-}  // namespace
-
-MessageRecorder::MessageRecorder(UINT first, UINT last) : m_first(first), m_last(last) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = Proc;
-  wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.lpszClassName = kRecorderClass;
-  ::RegisterClassA(&wc);
-  m_hwnd = ::CreateWindowExA(0, kRecorderClass, "Zyfo test recorder", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                             wc.hInstance, this);
-}
-
-MessageRecorder::~MessageRecorder() {
-  if (m_hwnd) ::DestroyWindow(m_hwnd);
-}
-
-int MessageRecorder::Count(UINT message) const {
-  int n = 0;
-  for (const Entry& e : m_entries) n += e.message == message ? 1 : 0;
-  return n;
-}
-
-LRESULT CALLBACK MessageRecorder::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<MessageRecorder*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (self && msg >= self->m_first && msg <= self->m_last) {
-    self->m_entries.push_back(Entry{msg, wp, lp});
-    return 0;
-  }
-  return ::DefWindowProcA(hwnd, msg, wp, lp);
-}
 
 }  // namespace testsupport

@@ -17,25 +17,48 @@ void PumpFor(DWORD ms);
 // Pumps messages until done() holds or timeoutMs passed; returns done()'s last answer.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 
-// A topmost window covering the whole screen, so that X11 input lands on a Wine
-// window; it records the mouse messages it receives.
-class ScreenWindow {
+// A window of the test's own, for a library to report to (message-only) or,
+// topmost over the whole screen, for X11 input to land on a Wine window. It
+// keeps, in order, the messages from first to last (inclusive) it receives;
+// `paint` draws it when given.
+class TestWindow {
  public:
-  ScreenWindow();
-  ~ScreenWindow();
-  ScreenWindow(const ScreenWindow&) = delete;
-  ScreenWindow& operator=(const ScreenWindow&) = delete;
+  struct Entry {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+  };
+  TestWindow(UINT first, UINT last, bool screen = false, std::function<void(HDC)> paint = nullptr);
+  ~TestWindow();
+  TestWindow(const TestWindow&) = delete;
+  TestWindow& operator=(const TestWindow&) = delete;
 
   HWND hwnd() const { return m_hwnd; }
-  // Counts of button messages received since construction or Reset().
+  const std::vector<Entry>& Entries() const { return m_entries; }
+  // How many recorded messages have this number.
   int Count(UINT message) const;
-  void Reset();
+  void Reset() { m_entries.clear(); }
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  UINT m_first;
+  UINT m_last;
+  std::function<void(HDC)> m_paint;
+  std::vector<Entry> m_entries;
   HWND m_hwnd = nullptr;
-  int m_counts[16] = {};
 };
+// Records, e.g., the reports of the hook libraries.
+using MessageRecorder = TestWindow;
+// Over the whole screen, recording the mouse's button and wheel messages (a
+// quick second click arrives as a double click).
+struct ScreenWindow : TestWindow {
+  ScreenWindow() : TestWindow(WM_LBUTTONDOWN, WM_MOUSEHWHEEL, true) {}
+};
+
+// All top-level windows of a process, or of every process for pid 0.
+std::vector<HWND> TopLevelWindows(DWORD pid = 0);
+// An X11 mouse action (xdotool arguments such as "click 3") over a window's centre.
+void ClickCentre(HWND window, const std::string& action = "click 1");
 
 // Memory in the process that owns a window: messages that carry a pointer
 // need their buffer there.
@@ -101,10 +124,9 @@ int StoredSystemValue(const std::string& key, const std::string& name);
 std::string ProgramFolder();
 // Where failing tests leave screenshots and logs (ZYFO_TEST_OUTPUT, or the program folder).
 std::string OutputFolder();
-// Saves a screenshot of the whole X display as <OutputFolder>/<name>.png.
-bool Screenshot(const std::string& name);
-// Saves the part of the display inside `area` (screen coordinates, cut to the screen).
-bool Screenshot(const std::string& name, const RECT& area);
+// Saves the part of the X display inside `area` (screen coordinates, cut to
+// the screen; all of it by default) as <OutputFolder>/<name>.png.
+bool Screenshot(const std::string& name, const RECT& area = {0, 0, 1 << 16, 1 << 16});
 // Wine draws visual styles only with a theme: turns its built-in "Light" theme
 // on or off for the programs started afterwards (each reads it when it starts).
 bool UseWineLightTheme(bool on);
@@ -138,33 +160,5 @@ bool StartCommand(const std::string& commandLine, const std::string& folder, PRO
 // within timeoutMs. Its exit code goes to *exitCode when given.
 bool RunWindows(const std::string& commandLine, DWORD timeoutMs, DWORD* exitCode = nullptr,
                 const std::string& folder = std::string());
-
-// A message-only window that records, in order, the messages between first and
-// last (inclusive) it receives, e.g. the reports of the hook libraries.
-class MessageRecorder {
- public:
-  struct Entry {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-  };
-  MessageRecorder(UINT first, UINT last);
-  ~MessageRecorder();
-  MessageRecorder(const MessageRecorder&) = delete;
-  MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-  HWND hwnd() const { return m_hwnd; }
-  const std::vector<Entry>& Entries() const { return m_entries; }
-  // How many recorded messages have this number.
-  int Count(UINT message) const;
-  void Clear() { m_entries.clear(); }
-
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  HWND m_hwnd = nullptr;
-  UINT m_first;
-  UINT m_last;
-  std::vector<Entry> m_entries;
-};
 
 }  // namespace testsupport

@@ -1,36 +1,32 @@
 // Fenwix.dll (the link to the mouse, which is absent here) and SkinMagic.dll
 // (imported by ordinal only; its text rules are tested natively), loaded from
-// the program folder as the program loads them.
+// the program folder as the program loads them (Fenwix.dll through the
+// program's own loader, whose calls fail when an export is missing).
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "makerlibs/include/maker_api_win.h"
+#include "bridge/maker_libs_win.h"
 #include "makerlibs/include/maker_contract.h"
 #include "tests/support/wine_support.h"
 
 namespace {
 
-HMODULE Library(const char* name) { return ::LoadLibraryA((testsupport::ProgramFolder() + "\\" + name).c_str()); }
 template <typename Fn>
 Fn Resolve(HMODULE module, const char* name) {
   return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
 }
 
 TEST(FenwixLink, OpenAndCloseAreAcceptedAndNothingIsPosted) {
-  HMODULE module = Library("Fenwix.dll");
-  auto open = Resolve<DeviceLinkOpenFn>(module, "DeviceLinkOpen");
-  auto close = Resolve<DeviceLinkCloseFn>(module, "DeviceLinkClose");
-  ASSERT_TRUE(open && close);
   testsupport::MessageRecorder recorder(WM_USER, 0x7FFF);  // whatever the library could send, resolution steps included
-  EXPECT_NE(0, open(recorder.hwnd(), makerlibs::WM_MOUSEBTN_UP, 0));
+  EXPECT_NE(0, bridge::DeviceLinkOpen(recorder.hwnd(), makerlibs::WM_MOUSEBTN_UP, 0));
   ::PostMessageA(recorder.hwnd(), makerlibs::WM_MOUSEBTN_UP, 0, 36);  // the recorder does hear a report
   testsupport::PumpFor(200);
-  EXPECT_NE(0, close());
-  EXPECT_NE(0, close());
-  EXPECT_TRUE(open(recorder.hwnd(), makerlibs::WM_MOUSEBTN_UP, 0) && close()) << "opened again";
+  EXPECT_NE(0, bridge::DeviceLinkClose());
+  EXPECT_NE(0, bridge::DeviceLinkClose());
+  EXPECT_TRUE(bridge::DeviceLinkOpen(recorder.hwnd(), makerlibs::WM_MOUSEBTN_UP, 0) && bridge::DeviceLinkClose())
+      << "opened again";
   testsupport::PumpFor(200);
   EXPECT_EQ(recorder.Entries().size(), 1u) << "only the test's own message";
-  ::FreeLibrary(module);
 }
 
 typedef BOOL(WINAPI* SkinInitFn)(HINSTANCE, const char*, const char*, const char*);
@@ -38,7 +34,7 @@ typedef BOOL(WINAPI* SkinLoadFn)(HINSTANCE, const char*, const char*);
 typedef BOOL(WINAPI* SkinApplyFn)(const char*);
 
 TEST(SkinMagic, ExportsOnlyByOrdinalAndKeepsTheSkinOfTheLastLoad) {
-  HMODULE module = Library("SkinMagic.dll");
+  HMODULE module = ::LoadLibraryA((testsupport::ProgramFolder() + "\\SkinMagic.dll").c_str());
   ASSERT_NE(nullptr, module);
   for (const char* name : {"SkinInit", "SkinLoadFromResource", "SkinApplyToDialogs"})
     EXPECT_EQ(nullptr, Resolve<void*>(module, name)) << name;

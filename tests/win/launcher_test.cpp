@@ -16,7 +16,6 @@
 #include "launcher/Kestrin_ScrMenuSetting.h"
 #include "res/resource.h"
 #include "settings/registry_store_win.h"
-#include "tests/support/counting_hook.h"
 #include "tests/support/sheet_runner.h"
 #include "settings/schema.h"
 #include "tests/support/wine_support.h"
@@ -24,6 +23,12 @@
 using namespace testsupport;
 
 namespace {
+
+// The model's link to the mouse hook: the page needs none.
+struct NoHook : settings::HookLink {
+  void SetButtonTable(const volatile std::int32_t*, int) override {}
+  void SetWheelMode(std::int32_t) override {}
+};
 
 const std::string kShortcuts = Section(settings::kSectionShortcut);
 const std::wstring kProbe = L"C:\\\u03b1\u03b2 \u30c6\u30b9\u30c8.exe";
@@ -55,12 +60,9 @@ void Press(HWND page, int id) {
 // The selection moves (as by the keyboard), or a click lands on the row
 // already selected, which the list reports only as a click.
 void Select(HWND page, int row) {
-  LVITEMA item{};
-  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  const WPARAM all = static_cast<WPARAM>(-1);
-  ::SendDlgItemMessageA(page, IDC_SHORTCUT_LIST, LVM_SETITEMSTATE, all, reinterpret_cast<LPARAM>(&item));
-  item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  ::SendDlgItemMessageA(page, IDC_SHORTCUT_LIST, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+  const HWND list = ::GetDlgItem(page, IDC_SHORTCUT_LIST);
+  ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 void ClickSelected(HWND page) {
   NMHDR click{::GetDlgItem(page, IDC_SHORTCUT_LIST), IDC_SHORTCUT_LIST, static_cast<UINT>(NM_CLICK)};
@@ -99,11 +101,11 @@ TEST(LauncherInProcess, ThePageKeepsWhatItShouldAndThePopupShowsAndStartsEveryKi
   SetSlots({{1, "Volume Control"}, {3, "Notepad"}, {10, ProgramFolder() + "\\Pelrand.exe"}});
   ASSERT_TRUE(::CopyFileW(fw::Wide(ProgramFolder() + "\\launch_probe.exe").c_str(), kProbe.c_str(), FALSE));
   settings::RegistryStore store;
-  CountingHook hook;
+  NoHook hook;
   settings::SettingsModel model(store, hook);
   launcher::Kestrin_ScrMenuSetting page(model);
   RunSheet(model, {&page}, [&](HWND sheet) {
-    HWND p = CurrentPageOf(sheet);
+    HWND p = PropSheet_GetCurrentPageHwnd(sheet);
     Select(p, 2);
     EXPECT_EQ(IconOf(p, IDC_SHORTCUT_PREVIEW), Resource(IDI_NOTEPAD));
     Select(p, 9);
@@ -118,10 +120,10 @@ TEST(LauncherInProcess, ThePageKeepsWhatItShouldAndThePopupShowsAndStartsEveryKi
     Press(p, IDC_SHORTCUT_ASSIGN);
     EXPECT_TRUE(Path(p, 10) == kProbe && IconOf(p, IDC_SHORTCUT_PREVIEW)) << fw::Utf8(Path(p, 10));
     Screenshot("launcher-page");
-    PressSheetButton(sheet, PSBTN_APPLYNOW);
+    ::SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
     Select(p, 0);
     Press(p, IDC_SHORTCUT_CLEAR);
-    PressSheetButton(sheet, PSBTN_CANCEL);
+    ::SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
   });
   wchar_t stored[512] = {};
   DWORD size = sizeof stored, type = 0;
@@ -134,11 +136,11 @@ TEST(LauncherInProcess, ThePageKeepsWhatItShouldAndThePopupShowsAndStartsEveryKi
   // A new opening shows what is stored, with no current row left from before.
   ASSERT_TRUE(WriteUserString(kShortcuts, "ShortcutKey #5", kCodePageText));
   RunSheet(model, {&page}, [&](HWND sheet) {
-    HWND p = CurrentPageOf(sheet);
+    HWND p = PropSheet_GetCurrentPageHwnd(sheet);
     EXPECT_TRUE(Path(p, 0) == L"Volume Control" && Path(p, 4) == L"C:\\Zur\u00fcck\\tool.exe");
     Press(p, IDC_SHORTCUT_CLEAR);
     EXPECT_EQ(g_boxes, 2) << "the row clicked before the opening is not current";
-    PressSheetButton(sheet, PSBTN_OK);
+    ::SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
   });
   EXPECT_TRUE(ReadUserString(kShortcuts, "ShortcutKey #5", &text) && text == kCodePageText) << "read back: " << text;
 

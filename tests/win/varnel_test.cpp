@@ -42,7 +42,7 @@ TEST(Varnel, TheTableDecidesAtEachPressWhatIsReportedAndSwallowedSynthesisedInpu
     for (const auto& e : recorder.Entries())
       text += (text.empty() ? "" : " ") + std::string(e.message == makerlibs::WM_MOUSEBTN_DOWN ? "d" : "u") +
               std::to_string(e.lParam);
-    recorder.Clear();
+    recorder.Reset();
     return text;
   };
   // Presses/releases of left, middle, right and X buttons that reached the
