@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include "framework/libraries_win.h"
+#include "framework/file_dialog_win.h"
 #include "framework/wide_text_win.h"
 #include "framework/win_app_win.h"
 #include "launcher/launcher_icons_win.h"
@@ -133,20 +133,9 @@ void Kestrin_ScrMenuSetting::OnAssign() {
   if (!HaveRow()) return;
   const int row = m_curRow;
   // Wide, so that a path outside the code page (Japanese, Greek) can be chosen.
-  wchar_t path[MAX_PATH] = L"*.exe";
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = m_hWnd;
-  dialog.lpstrFilter = L"Exe Files(*.exe)\0*.exe\0";
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrDefExt = L"exe";
-  dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-  // The dialog's library is loaded when first needed: with it come the
-  // printing libraries it imports, which a resident program need not carry.
-  static const auto open = reinterpret_cast<decltype(&::GetOpenFileNameW)>(
-      reinterpret_cast<void*>(::GetProcAddress(fw::LoadSystemLibrary("comdlg32.dll"), "GetOpenFileNameW")));
-  if (!open || !open(&dialog)) return;
+  const std::wstring path = fw::ChooseProgramFile(
+      m_hWnd, {L"Exe Files(*.exe)\0*.exe\0", L"*.exe", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT});
+  if (path.empty()) return;
   const std::string chosen = fw::Utf8(path);
   m_table[static_cast<std::size_t>(row)] = chosen;
   SetPathText(row, chosen);

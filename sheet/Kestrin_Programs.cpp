@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "framework/handles_win.h"
-#include "framework/libraries_win.h"
+#include "framework/file_dialog_win.h"
 #include "framework/win_app_win.h"
 #include "res/resource.h"
 #include "sheet/function_lists_win.h"
@@ -110,21 +110,11 @@ void Kestrin_Programs::OnAdd() {
 std::string Kestrin_Programs::ChooseProgramFile() {
   // Wide, and then into the code page the names are stored in without the
   // narrow call's look-alike letters: a name outside it is refused, with "?" in it.
-  wchar_t path[MAX_PATH] = L"";
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = m_hWnd;
-  dialog.lpstrFilter = L"Programme (*.exe)\0*.exe\0";
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrDefExt = L"exe";
-  dialog.lpstrTitle = L"Programm hinzuf\u00fcgen";
   // The resident program's current folder stays where it is.
-  dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  // Loaded when first needed, as on the Hot Button tab (its printing libraries come with it).
-  static const auto open = reinterpret_cast<decltype(&::GetOpenFileNameW)>(
-      reinterpret_cast<void*>(::GetProcAddress(fw::LoadSystemLibrary("comdlg32.dll"), "GetOpenFileNameW")));
-  if (!open || !open(&dialog)) return {};
+  const std::wstring path = fw::ChooseProgramFile(
+      m_hWnd, {L"Programme (*.exe)\0*.exe\0", nullptr, L"Programm hinzuf\u00fcgen",
+               OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR});
+  if (path.empty()) return {};
   return CodePageText(path);
 }
 
