@@ -1,5 +1,7 @@
 #include "bridge/foreground_watch_win.h"
 
+#include "framework/wide_text_win.h"
+
 namespace bridge {
 namespace {
 
@@ -23,13 +25,9 @@ std::string ProgramOfWindow(HWND window) {
   if (wide.empty()) return std::string();
   // Stored names are in the code page (the registry's narrow calls); a name
   // that has no spelling there can have no settings.
-  BOOL lossy = FALSE;
-  const int n = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
-                                      nullptr, 0, nullptr, &lossy);
-  if (n <= 0 || lossy) return std::string();
-  std::string name(static_cast<std::size_t>(n), '\0');
-  ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), &name[0], n,
-                        nullptr, nullptr);
+  bool lossy = false;
+  const std::string name = fw::CodePageText(wide, &lossy);
+  if (lossy) return std::string();
   return name;
 }
 

@@ -1,4 +1,5 @@
-// UTF-8 texts of the program to and from the UTF-16 the wide Win32 calls take.
+// UTF-8 texts of the program to and from the UTF-16 the wide Win32 calls take,
+// and UTF-16 into the code page of the narrow calls.
 // Texts that the program keeps in UTF-8 (the launcher's paths) cross to the
 // system only through these, so a path outside the code page survives.
 #pragma once
@@ -27,5 +28,21 @@ inline std::string Utf8(const std::wstring& wide) {
 }
 
 inline std::string Utf8(const wchar_t* wide) { return wide ? Utf8(std::wstring(wide)) : std::string(); }
+
+// A text in the system's code page, for the narrow calls (the registry's
+// names). A character without a spelling there becomes "?", never a look-alike
+// letter; *lossy tells whether any did.
+inline std::string CodePageText(const std::wstring& wide, bool* lossy = nullptr) {
+  if (lossy) *lossy = false;
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  const int n = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  if (n <= 0) return {};
+  std::string text(static_cast<std::size_t>(n), '\0');
+  BOOL defaulted = FALSE;
+  ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, &text[0], n, "?", &defaulted);
+  if (lossy) *lossy = defaulted != FALSE;
+  return text;
+}
 
 }  // namespace fw

@@ -6,6 +6,7 @@
 
 #include "framework/handles_win.h"
 #include "framework/file_dialog_win.h"
+#include "framework/wide_text_win.h"
 #include "framework/win_app_win.h"
 #include "res/resource.h"
 #include "sheet/function_lists_win.h"
@@ -115,7 +116,7 @@ std::string Kestrin_Programs::ChooseProgramFile() {
       m_hWnd, {L"Programme (*.exe)\0*.exe\0", nullptr, L"Programm hinzuf\u00fcgen",
                OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR});
   if (path.empty()) return {};
-  return CodePageText(path);
+  return fw::CodePageText(path);
 }
 
 void Kestrin_Programs::AddProgram(const std::string& pathOrName) {

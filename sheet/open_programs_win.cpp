@@ -33,14 +33,4 @@ std::vector<std::string> OpenWindowPrograms() {
   return names;
 }
 
-std::string CodePageText(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int size = static_cast<int>(wide.size());
-  const int n = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  if (n <= 0) return {};
-  std::string text(static_cast<std::size_t>(n), '\0');
-  ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, &text[0], n, "?", nullptr);
-  return text;
-}
-
 }  // namespace sheet

@@ -1,5 +1,4 @@
-// The programs whose windows are open now, for the programs page's add menu,
-// and the names of program files in the code page the settings store them in.
+// The programs whose windows are open now, for the programs page's add menu.
 #pragma once
 
 #include <windows.h>
@@ -15,10 +14,5 @@ namespace sheet {
 // whose name has no spelling in the code page (it can have no settings), is
 // left out.
 std::vector<std::string> OpenWindowPrograms();
-
-// A path in the system's code page. A character without a spelling there
-// becomes "?", never a look-alike letter, so that such a name is refused
-// rather than stored under a name no program has.
-std::string CodePageText(const std::wstring& wide);
 
 }  // namespace sheet
