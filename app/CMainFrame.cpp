@@ -50,18 +50,24 @@ void CMainFrame::NormaliseSystemSettings() {
   if (sheet::WheelLinesNeedReset(m_system.WheelScrollLines())) m_system.SetWheelScrollLines(sheet::kDefaultWheelLines);
 }
 
-void CMainFrame::AddTrayIcon(bool modify, UINT dpi) {
-  fw::LoadIconSized(fw::ResourceInstance(), IDI_APP, fw::ScaleToDpi(16, static_cast<int>(dpi ? dpi : fw::SystemDpi())),
-                    m_trayIcon);
+NOTIFYICONDATAA CMainFrame::TrayRecord(UINT flags) const {
   NOTIFYICONDATAA data{};
   // The original 88-byte record: icon, callback message and a 64-byte tip.
   data.cbSize = NOTIFYICONDATAA_V1_SIZE;
   data.hWnd = m_hWnd;
   data.uID = res::kTrayIconId;
-  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  data.uFlags = flags;
   data.uCallbackMessage = res::WM_TRAYNOTIFY;
+  if (flags & NIF_TIP)
+    lstrcpynA(data.szTip, TrayTip(m_settings.ActiveProgram()).c_str(), static_cast<int>(kTrayTipBytes));
+  return data;
+}
+
+void CMainFrame::AddTrayIcon(bool modify, UINT dpi) {
+  fw::LoadIconSized(fw::ResourceInstance(), IDI_APP, fw::ScaleToDpi(16, static_cast<int>(dpi ? dpi : fw::SystemDpi())),
+                    m_trayIcon);
+  NOTIFYICONDATAA data = TrayRecord(NIF_MESSAGE | NIF_ICON | NIF_TIP);
   data.hIcon = m_trayIcon.get();
-  lstrcpynA(data.szTip, TrayTip(m_settings.ActiveProgram()).c_str(), static_cast<int>(kTrayTipBytes));
   // An icon the tray lost (or never had) cannot be modified: it is added.
   if (!modify || !::Shell_NotifyIconA(NIM_MODIFY, &data)) ::Shell_NotifyIconA(NIM_ADD, &data);
 }
@@ -69,22 +75,13 @@ void CMainFrame::AddTrayIcon(bool modify, UINT dpi) {
 void CMainFrame::OnDpiChanged(UINT dpi, const RECT*) { AddTrayIcon(true, dpi); }
 
 void CMainFrame::UpdateTrayTip() {
-  NOTIFYICONDATAA data{};
-  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-  data.hWnd = m_hWnd;
-  data.uID = res::kTrayIconId;
-  data.uFlags = NIF_TIP;
-  lstrcpynA(data.szTip, TrayTip(m_settings.ActiveProgram()).c_str(), static_cast<int>(kTrayTipBytes));
+  NOTIFYICONDATAA data = TrayRecord(NIF_TIP);
   // An icon the tray lost comes back with the taskbar ("TaskbarCreated"), with the tip of then.
   ::Shell_NotifyIconA(NIM_MODIFY, &data);
 }
 
 void CMainFrame::RemoveTrayIcon() {
-  NOTIFYICONDATAA data{};
-  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-  data.hWnd = m_hWnd;
-  data.uID = res::kTrayIconId;
-  data.uCallbackMessage = res::WM_TRAYNOTIFY;
+  NOTIFYICONDATAA data = TrayRecord(0);
   ::Shell_NotifyIconA(NIM_DELETE, &data);
 }
 

@@ -3,6 +3,10 @@
 // opens the sheet over them, and takes the reload requests of outside programs.
 #pragma once
 
+#include <windows.h>
+
+#include <shellapi.h>
+
 #include "framework/frame_wnd_win.h"
 #include "framework/handles_win.h"
 #include "framework/owned_icon_win.h"
@@ -43,6 +47,8 @@ class CMainFrame : public fw::FrameWnd {
 
  private:
   void NormaliseSystemSettings();
+  // The tray's record of our icon, with the parts `flags` names (the tip from the active program).
+  NOTIFYICONDATAA TrayRecord(UINT flags) const;
   // Adds the tray icon, or (`modify`) gives it a picture of the size `dpi` asks
   // for; the tip names the program whose settings are active.
   void AddTrayIcon(bool modify = false, UINT dpi = 0);
