@@ -69,11 +69,6 @@ class Programs : public Scenario {
     PumpUntil([&] { return Tip() == wanted; }, 3000);
     return Tip();
   }
-  std::string Clicked(const char* action, const std::string& expected) {
-    observer->Clear();
-    Xdotool(action);
-    return Injected(expected);
-  }
 };
 
 TEST_F(Programs, TheForegroundProgramsTableActsAndTheTipNamesItAcrossSwitchesAndReloads) {
@@ -90,7 +85,7 @@ TEST_F(Programs, TheForegroundProgramsTableActsAndTheTipNamesItAcrossSwitchesAnd
   // In front of alpha its own functions, found whatever the case of the stored name.
   ASSERT_TRUE(alpha.ToFront());
   EXPECT_EQ(TipFor("Alpha_Probe.EXE"), kTip + " \x96 Alpha_Probe.EXE");
-  EXPECT_EQ(Clicked("click 9", "kd10:11 ku10:91"), "kd10:11 ku10:91");
+  EXPECT_EQ(InjectedAfter("click 9", "kd10:11 ku10:91"), "kd10:11 ku10:91");
   observer->Clear();
   Xdotool("click 8");
   Xdotool("click 9");
@@ -99,8 +94,8 @@ TEST_F(Programs, TheForegroundProgramsTableActsAndTheTipNamesItAcrossSwitchesAnd
   // In front of beta the main table: the same two buttons now do what they do there.
   ASSERT_TRUE(beta.ToFront());
   EXPECT_EQ(TipFor(""), kTip);
-  EXPECT_EQ(Clicked("click 9", kCopy), kCopy);
-  EXPECT_EQ(Clicked("click 8", kBack), kBack) << "the fourth performs where its stored function is good";
+  EXPECT_EQ(InjectedAfter("click 9", kCopy), kCopy);
+  EXPECT_EQ(InjectedAfter("click 8", kBack), kBack) << "the fourth performs where its stored function is good";
 
   // Pressed in front of alpha, released in front of beta: alpha's release.
   ASSERT_TRUE(alpha.ToFront());
@@ -113,7 +108,7 @@ TEST_F(Programs, TheForegroundProgramsTableActsAndTheTipNamesItAcrossSwitchesAnd
   Xdotool("mouseup 9");
   EXPECT_EQ(Injected("kd10:11 ku10:91"), "kd10:11 ku10:91") << "no Ctrl+C from the table in force at the release";
   EXPECT_EQ(observer->Unreleased(), "");
-  EXPECT_EQ(Clicked("click 9", kCopy), kCopy);
+  EXPECT_EQ(InjectedAfter("click 9", kCopy), kCopy);
 
   // An outside tool gives beta its own fifth (and a fourth as text, which
   // reads as the main table's) and asks for a reload: in force at once, for
@@ -122,14 +117,14 @@ TEST_F(Programs, TheForegroundProgramsTableActsAndTheTipNamesItAcrossSwitchesAnd
   ASSERT_TRUE(WriteUserString(ProgramKey("beta_probe.exe"), ButtonValue(kFourth), "28"));
   ::SendMessageA(program.Frame(), res::WM_RELOAD_BUTTONS, 0, 0);
   EXPECT_EQ(TipFor("beta_probe.exe"), kTip + " \x96 beta_probe.exe");
-  EXPECT_EQ(Clicked("click 9", kSelectAll), kSelectAll);
-  EXPECT_EQ(Clicked("click 8", kBack), kBack) << "a value that is no DWORD is the main table's";
+  EXPECT_EQ(InjectedAfter("click 9", kSelectAll), kSelectAll);
+  EXPECT_EQ(InjectedAfter("click 8", kBack), kBack) << "a value that is no DWORD is the main table's";
 
   // Back to the test's own window, a program without settings.
   ::SetForegroundWindow(screen->hwnd());
   ::NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, screen->hwnd(), OBJID_WINDOW, CHILDID_SELF);
   EXPECT_EQ(TipFor(""), kTip);
-  EXPECT_EQ(Clicked("click 9", kCopy), kCopy);
+  EXPECT_EQ(InjectedAfter("click 9", kCopy), kCopy);
 }
 
 }  // namespace

@@ -30,11 +30,7 @@ class Resilience : public Scenario {
     observer.reset();  // observers record one at a time: the old one goes first
     observer = std::make_unique<InputObserver>();
   }
-  std::string ClickFifth() {
-    observer->Clear();
-    Xdotool("click 9");
-    return Injected(kShiftClick, 1500);
-  }
+  std::string ClickFifth() { return InjectedAfter("click 9", kShiftClick, 1500); }
 };
 
 TEST_F(Resilience, LockSleepDroppedHooksDecoyFailedStartAndStormUnderLoad) {

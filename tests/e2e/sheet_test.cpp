@@ -84,9 +84,7 @@ class Sheet : public Scenario {
   // The fifth button pressed physically, over a window of the test: what the program synthesised.
   std::string FifthButtonGives(const std::string& expected) {
     ScreenWindow window;
-    observer->Clear();
-    Xdotool("mousemove 512 384 click 9");
-    return Injected(expected);
+    return InjectedAfter("mousemove 512 384 click 9", expected);
   }
 
   // The programme tab's list, "a b c" with the selected entry starred.

@@ -60,6 +60,12 @@ std::string Scenario::Injected(const std::string& text, DWORD timeoutMs) {
   return observer->InjectedText();
 }
 
+std::string Scenario::InjectedAfter(const std::string& input, const std::string& text, DWORD timeoutMs) {
+  observer->Clear();
+  Xdotool(input);
+  return Injected(text, timeoutMs);
+}
+
 void Scenario::WaitQuiet(DWORD timeoutMs) {
   std::size_t seen = observer->InjectedCount();
   const DWORD start = ::GetTickCount();

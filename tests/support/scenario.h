@@ -40,6 +40,8 @@ class Scenario : public testing::Test {
   void Reload(int slot, int code);
   // Waits until the observer has seen exactly `text`, and a little longer for anything extra.
   std::string Injected(const std::string& text, DWORD timeoutMs = 3000);
+  // X11 input (xdotool arguments such as "click 9") from a clear observer, then Injected(text).
+  std::string InjectedAfter(const std::string& input, const std::string& text, DWORD timeoutMs = 3000);
   // Waits until no synthesised input arrived for half a second.
   void WaitQuiet(DWORD timeoutMs = 20000);
   // Posts button events to the dispatch window from another thread while this one answers its hooks.
