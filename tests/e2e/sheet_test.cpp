@@ -110,11 +110,10 @@ class Sheet : public Scenario {
     return out;
   }
   // "Hinzuf\xfcgen..." clicked, then its menu answered with keys.
-  bool AddThroughMenu(const std::string& keys, const char* shot = nullptr) {
+  bool AddThroughMenu(const std::string& keys) {
     driver.Click(driver.Item(IDC_PROGRAM_ADD));
     if (!PumpUntil([&] { return VisibleMenuOf(program.ProcessId()) != nullptr; })) return false;
     PumpFor(200);
-    if (shot) Screenshot(shot);
     Xdotool("key " + keys);
     return PumpUntil([&] { return VisibleMenuOf(program.ProcessId()) == nullptr; });
   }
@@ -178,10 +177,7 @@ TEST_F(Sheet, EveryTabOpenedAndClosedWithOkWritesNothingAndAChangeOnEachTakesEff
   Start({{0, 60}});
   const std::string before = Settings();
   ASSERT_TRUE(driver.Open());
-  for (int tab = 0; tab < kTabCount; ++tab) {
-    ASSERT_TRUE(driver.ShowTab(tab));
-    Screenshot("sheet-tab-" + std::to_string(tab + 1));
-  }
+  for (int tab = 0; tab < kTabCount; ++tab) ASSERT_TRUE(driver.ShowTab(tab));
   ASSERT_TRUE(driver.ShowTab(kWheelTab));
   EXPECT_EQ(driver.Text(IDC_WHEEL_LINES), "5") << "a count the list lacks, as it is";
   driver.Click(driver.Button(kOkButton));
@@ -264,7 +260,6 @@ TEST_F(Sheet, KeysTypedIntoTheMacroTabAreRecordedExactlyAndMoveNothingKeysElsewh
   driver.Click(driver.Item(IDC_MACRO1_STORE));
   EXPECT_TRUE(PumpUntil([&] { return StoredMacro() == "65 40 32 9 13 65 40 32 9 13 "; }, 2000)) << StoredMacro();
   EXPECT_EQ(driver.Text(IDC_MACRO1_TEXT), " A  Down  Space  Tab  Enter ");
-  Screenshot("macro-page-recorded");
   // Recorded and stored: keys are the sheet's again, from the macro's choice.
   EXPECT_EQ(FocusOf(driver.Sheet()), focus);
   Xdotool("key Down");
@@ -311,7 +306,7 @@ TEST_F(Sheet, TheProgrammeTabAddsEditsAndRemovesProgramsAndStoresOnlyWhatChanged
   // The add menu offers this test program (its window is open), after the file dialog's entry.
   ASSERT_TRUE(driver.Open());
   ASSERT_TRUE(driver.ShowTab(kProgramsTab));
-  ASSERT_TRUE(AddThroughMenu("Down Down Return", "programs-add-menu"));
+  ASSERT_TRUE(AddThroughMenu("Down Down Return"));
   EXPECT_EQ(ProgramList(), "*e2e_tests.exe Tool.exe");
   EXPECT_EQ(Shown(), "0.1.2.3.4.5") << "the main table's functions";
   EXPECT_TRUE(::IsWindowEnabled(driver.Button(kApplyButton)));
@@ -346,7 +341,6 @@ TEST_F(Sheet, TheProgrammeTabAddsEditsAndRemovesProgramsAndStoresOnlyWhatChanged
   EXPECT_FALSE(::IsWindowEnabled(driver.Button(kApplyButton)));
   EXPECT_EQ(FifthButtonGives("xd1 xu1"), "xd1 xu1") << "in front of this program its own table acts at once";
   EXPECT_EQ(TrayTipOf(TrayIcons().at(0)), ZYFO_TRAY_TIP " \x96 e2e_tests.exe");
-  Screenshot("programs-page");
 
   // Both removed (the next row moves up into the selection) and applied.
   driver.Click(driver.Item(IDC_PROGRAM_REMOVE));

@@ -76,7 +76,6 @@ TEST_F(Startup, AFreshProfileFromStartToLogoff) {
   ClickCentre(TrayIcons()[0], "click 3");
   ASSERT_TRUE(PumpUntil([&] { return VisibleMenuOf(program.ProcessId()) != nullptr; }));
   PumpFor(300);
-  Screenshot("tray-menu");
   Xdotool("key Escape");
   EXPECT_TRUE(PumpUntil([&] { return VisibleMenuOf(program.ProcessId()) == nullptr; }));
 
@@ -94,7 +93,6 @@ TEST_F(Startup, AFreshProfileFromStartToLogoff) {
   ::PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
   PumpFor(1000);
   EXPECT_EQ(TrayIcons().size(), 1u) << "an announcement while it is there adds no second one";
-  Screenshot("tray-after-taskbar-restart", RECT{0, 0, 240, 80});
 
   // A single click on the icon that came back does nothing, a double-click opens
   // the sheet, and more requests open no second one.

@@ -119,7 +119,6 @@ TEST(LauncherInProcess, ThePageKeepsWhatItShouldAndThePopupShowsAndStartsEveryKi
     Select(p, 10);
     Press(p, IDC_SHORTCUT_ASSIGN);
     EXPECT_TRUE(Path(p, 10) == kProbe && IconOf(p, IDC_SHORTCUT_PREVIEW)) << fw::Utf8(Path(p, 10));
-    Screenshot("launcher-page");
     ::SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
     Select(p, 0);
     Press(p, IDC_SHORTCUT_CLEAR);
