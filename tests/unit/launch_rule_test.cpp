@@ -95,14 +95,12 @@ const Row kRows[] = {
   {2, 9, "%SystemRoot%\\notepad.exe", "program:C:\\windows\\notepad.exe", "file:C:\\windows\\notepad.exe", "="},
   // Documents, shortcuts and folders open as Explorer opens them.
   {2, 2, "C:\\Docs\\report 1.txt", "document:C:\\Docs\\report 1.txt", "file:C:\\Docs\\report 1.txt", "="},
-  {2, 2, "C:\\Docs\\Tool.lnk", "document:C:\\Docs\\Tool.lnk", "file:C:\\Docs\\Tool.lnk", "="},
   {2, 2, "C:\\My Folder", "folder:C:\\My Folder", "file:C:\\My Folder", "="},
   {2, 2, "\"C:\\Docs\"", "folder:C:\\Docs", "file:C:\\Docs", "="},
   // Addresses of any protocol go to the shell whole.
   {1, 3, "https://example.org/a b", "url:https://example.org/a b", "protocol:https", "="},
   {1, 3, "zyfo-probe:hello", "url:zyfo-probe:hello", "protocol:zyfo-probe", "="},
   // No such entry of the popup.
-  {0, 1, "C:\\Tools\\tool.exe", "nothing", "file:C:\\Tools\\tool.exe", "="},
   {2, 10, "C:\\Tools\\tool.exe", "nothing", "file:C:\\Tools\\tool.exe", "="},
 };
 // clang-format on

@@ -8,35 +8,10 @@
 
 namespace {
 
-using launcher::Rect;
-
-TEST(PopupRules, TheClampKeepsThePopupInsideTheWorkArea) {
-  // 1024 x 768 with a 30-pixel taskbar at the bottom, left or top; a popup of 120 x 110.
-  const Rect bottomBar{0, 0, 1024, 738}, leftBar{30, 0, 1024, 768}, topBar{0, 30, 1024, 768};
-  struct Case {
-    Rect area;
-    int x, y, cx, cy, expectedX, expectedY;
-  };
-  const Case cases[] = {
-      {bottomBar, 5000, 5000, 120, 110, 904, 628},  // right edge 1024, bottom edge 738
-      {bottomBar, -200, -200, 120, 110, 0, 0},
-      {bottomBar, 300, 200, 120, 110, 300, 200},  // inside: untouched
-      {leftBar, -200, 5000, 120, 110, 30, 658},
-      {topBar, 5000, -200, 120, 110, 904, 30},
-      {bottomBar, 100, 100, 2000, 110, 0, 100},     // wider than the work area: at its left edge
-      {bottomBar, 100, -50, 120, 1000, 100, -262},  // taller: at its bottom edge
-      {bottomBar, INT_MAX, INT_MIN, 120, 110, 904, 0},
-  };
-  for (const Case& c : cases) {
-    const launcher::Point p = launcher::ClampToWorkArea(c.x, c.y, c.cx, c.cy, c.area);
-    EXPECT_TRUE(p.x == c.expectedX && p.y == c.expectedY) << c.x << "," << c.y << " -> " << p.x << "," << p.y;
-  }
-}
-
 TEST(PopupRules, TheClampTakesTheWorkAreaOfTheMonitorNearestThePopup) {
   using launcher::Monitor;
   // The primary 1024 x 768 with a 30-pixel taskbar at the bottom, and a second 800 x 600 beside it,
-  // below it, left of it or above it (negative coordinates); the popup is 120 x 110.
+  // below it, left of it or above it (negative coordinates); the popup is 120 x 110 unless a row says.
   const Monitor primary{{0, 0, 1024, 768}, {0, 0, 1024, 738}};
   const Monitor right{{1024, 0, 1824, 600}, {1024, 0, 1824, 600}};
   const Monitor below{{0, 768, 800, 1368}, {0, 768, 800, 1338}};
@@ -46,6 +21,7 @@ TEST(PopupRules, TheClampTakesTheWorkAreaOfTheMonitorNearestThePopup) {
     const char* what;
     std::vector<Monitor> monitors;
     int x, y, expectedX, expectedY;
+    int cx = 120, cy = 110;
   };
   const Case cases[] = {
       {"on the second, side by side", {primary, right}, 1300, 200, 1300, 200},
@@ -59,9 +35,12 @@ TEST(PopupRules, TheClampTakesTheWorkAreaOfTheMonitorNearestThePopup) {
       {"on a monitor that is gone: back on the nearest", {primary}, -500, 300, 0, 300},
       {"gone, far above and right", {primary, right}, 3000, -900, 1704, 0},
       {"no monitors: left as it is", {}, -500, 300, -500, 300},
+      {"wider than the work area: at its left edge", {primary}, 100, 100, 0, 100, 2000, 110},
+      {"taller than the work area: at its bottom edge", {primary}, 100, -50, 100, -262, 120, 1000},
+      {"as far out as an int goes", {primary}, INT_MAX, INT_MIN, 904, 0},
   };
   for (const Case& c : cases) {
-    const launcher::Point p = launcher::ClampToNearestWorkArea(c.x, c.y, 120, 110, c.monitors);
+    const launcher::Point p = launcher::ClampToNearestWorkArea(c.x, c.y, c.cx, c.cy, c.monitors);
     EXPECT_TRUE(p.x == c.expectedX && p.y == c.expectedY) << c.what << ": " << p.x << "," << p.y;
   }
 }
