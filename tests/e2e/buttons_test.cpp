@@ -4,9 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
-#include <map>
-
 #include "makerlibs/include/maker_contract.h"
 #include "res/identity.h"
 #include "res/resource.h"
@@ -214,123 +211,6 @@ TEST_F(Buttons, SharedKeysAForeignShutdownMessageAndExitWithABacklog) {
   }
   EXPECT_TRUE(received);
   EXPECT_EQ(observer->InjectedText(), "");
-}
-
-// ---- the maker's libraries missing, one at a time
-
-std::string CopyWithout(const std::string& missing) {
-  const std::string folder = "C:\\zyfo-without-" + missing.substr(0, missing.find('.'));
-  ::CreateDirectoryA(folder.c_str(), nullptr);
-  for (const char* file : {"Pelrand.exe", "Varnel.dll", "Oskem.dll", "Fenwix.dll", "SkinMagic.dll"}) {
-    const std::string target = folder + "\\" + file;
-    if (missing == file)
-      ::DeleteFileA(target.c_str());
-    else
-      ::CopyFileA((ProgramFolder() + "\\" + file).c_str(), target.c_str(), FALSE);
-  }
-  return folder + "\\Pelrand.exe";
-}
-
-TEST_F(Buttons, AMissingLibraryNeverStopsTheProgram) {
-  for (const char* missing : {"Varnel.dll", "Oskem.dll", "Fenwix.dll", "SkinMagic.dll"}) {
-    SCOPED_TRACE(missing);
-    ASSERT_TRUE(WriteUserDword(Section(settings::kSectionKey), "key4", 9));
-    Program copy(CopyWithout(missing));
-    ASSERT_TRUE(copy.StartAndWait());
-    EXPECT_TRUE(PumpUntil([] { return TrayIcons().size() == 1; })) << "the tray icon is there";
-    InputObserver watch;
-    screen->Reset();
-    Xdotool("click 9");
-    // Without the mouse hook no button is managed: the click goes through as it is.
-    const bool managed = std::string(missing) != "Varnel.dll";
-    EXPECT_TRUE(PumpUntil([&] { return managed ? watch.InjectedText() == kCopy : screen->Count(WM_XBUTTONUP) == 1; }));
-    PumpFor(150);
-    EXPECT_EQ(watch.InjectedText(), managed ? kCopy : "");
-    ::PostMessageA(copy.Frame(), WM_COMMAND, ID_CONFIGURATION, 0);
-    EXPECT_TRUE(PumpUntil([] { return ::FindWindowA(nullptr, res::kSheetCaption) != nullptr; }));
-    EXPECT_TRUE(copy.Exit()) << "exit closes the sheet and the program";
-  }
-}
-
-// ---- bad stored values
-
-struct RawValue {
-  DWORD type;
-  std::string data;
-};
-
-void WriteRaw(const std::string& key, const std::string& name, const RawValue& value) {
-  CreateUserKey(key);
-  ::RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name.c_str(), value.type, value.data.data(),
-                    static_cast<DWORD>(value.data.size()));
-}
-
-RawValue Dword(DWORD v) { return {REG_DWORD, std::string(reinterpret_cast<const char*>(&v), 4)}; }
-
-std::string LongText(std::size_t length) {
-  const char pattern[] = "C:\\Pro \"gram\" %PATH% 100%\\";
-  std::string text;
-  while (text.size() < length) text += pattern[text.size() % (sizeof pattern - 1)];
-  return text;
-}
-
-TEST_F(Buttons, BadStoredValuesOfEveryKindAreSurvivedAndOnlyTheEditedSectionChanges) {
-  const unsigned long long big = 0x1122334455667788ULL;
-  const RawValue bad[] = {
-      {REG_SZ, std::string("9\0", 2)}, {REG_BINARY, "\x07"}, {REG_BINARY, std::string("\x07\x00", 2)},
-      {REG_BINARY, "\x01\x02\x03\x04\x05\x06\x07\x08"}, {REG_QWORD, std::string(reinterpret_cast<const char*>(&big), 8)},
-      {REG_MULTI_SZ, std::string("a\0b\0\0", 5)}, Dword(static_cast<DWORD>(-5)), Dword(0x7fffffff),
-      Dword(0xffffffff), Dword(51), Dword(60), Dword(static_cast<DWORD>(-1)),
-  };
-  std::map<std::string, std::vector<std::string>> sections = {
-      {Section(settings::kSectionMouseXY), {"key0", "key1"}}, {Section(settings::kSectionWheel), {"WheelType"}},
-      {Section(settings::kSectionDpi), {"MouseDpi"}}, {Section(settings::kSectionMenuPos), {"x", "y"}}};
-  for (int i = 0; i < 6; ++i) sections[Section(settings::kSectionKey)].push_back(ButtonValue(i));
-  for (int i = 0; i < 30; ++i) sections[Section(settings::kSectionMacro)].push_back(settings::MacroValueName(i));
-  const std::string shortcuts = Section(settings::kSectionShortcut);
-  const std::size_t lengths[] = {0, 1, 79, 80, 255, 256, 4000, 40000};
-  // Three starts; in each, the values of a section take four kinds of bad value in turn.
-  for (std::size_t run = 0; run < 3; ++run) {
-    SCOPED_TRACE("run " + std::to_string(run));
-    DeleteProgramSettings();
-    std::size_t n = 0;
-    for (const auto& [key, names] : sections)
-      for (const std::string& name : names) WriteRaw(key, name, bad[4 * run + (n++ % 4)]);
-    for (int slot = 1; slot <= settings::kShortcutCount; ++slot)
-      WriteRaw(shortcuts, settings::ShortcutValueName(slot),
-               slot % 3 ? RawValue{REG_SZ, LongText(lengths[(slot + run) % 8]) + '\0'} : bad[(slot + run) % 12]);
-    std::map<std::string, std::string> before;
-    for (const auto& section : sections) before[section.first] = RegistryText(section.first);
-    before[shortcuts] = RegistryText(shortcuts);
-
-    Program started;
-    ASSERT_TRUE(started.StartAndWait());
-    InputObserver watch;
-    Xdotool("click 8 click 9");
-    PumpFor(300);
-    SheetDriver driver(started);
-    ASSERT_TRUE(driver.Open());
-    for (int tab = 0; tab < kTabCount; ++tab) driver.ShowTab(tab);
-    driver.Click(driver.Button(kCancelButton));
-    ASSERT_TRUE(driver.WaitClosed());
-    // The Buttons page alone, edited and applied, stores its section whole, nothing else.
-    ASSERT_TRUE(driver.Open());
-    driver.Click(driver.Item(IDC_DEFAULTS));
-    driver.Click(driver.Button(kOkButton));
-    ASSERT_TRUE(driver.WaitClosed());
-    ASSERT_TRUE(started.Exit());
-    EXPECT_EQ(started.ExitCode(), 0u);
-    PumpFor(200);
-    EXPECT_EQ(watch.Unreleased(), "");
-    for (const auto& [key, values] : before) {
-      if (key == Section(settings::kSectionKey)) continue;
-      EXPECT_TRUE(RegistryText(key) == values) << key << " changed";
-    }
-    for (int slot = 0; slot < 6; ++slot) {
-      DWORD value = 0;
-      EXPECT_TRUE(ReadUserDword(Section(settings::kSectionKey), ButtonValue(slot), &value)) << "slot " << slot;
-    }
-  }
 }
 
 }  // namespace

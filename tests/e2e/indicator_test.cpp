@@ -38,23 +38,6 @@ Pixels PictureOverPattern(int bitmapId, int left, int phase) {
   return block;
 }
 
-// Wine takes the work area from the X root window's _NET_WORKAREA (what a
-// desktop with a taskbar sets) when it reads the display configuration: at
-// start, and again when the display settings are applied. SPI_SETWORKAREA would
-// change the calling process only.
-bool SetWorkAreaRight(int right) {
-  const std::string command =
-      right < 0 ? "xprop -root -remove _NET_WORKAREA"
-                : "xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA '0, 0, " + std::to_string(right) + ", " +
-                      std::to_string(::GetSystemMetrics(SM_CYSCREEN)) + "'";
-  if (!RunUnix(command)) return false;
-  DEVMODEA mode{};
-  mode.dmSize = sizeof mode;
-  if (!::EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return false;
-  mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-  return ::ChangeDisplaySettingsExA(nullptr, &mode, nullptr, CDS_RESET, nullptr) == DISP_CHANGE_SUCCESSFUL;
-}
-
 class Indicator : public Scenario {
  protected:
   void SetUp() override {
@@ -168,33 +151,6 @@ TEST_F(Indicator, StepsShowTheirPictureFor300MsRecordTheLevelAndLeakNothing) {
   EXPECT_TRUE(PumpUntil([&] { return Recorded(400); }, 30000));
   EXPECT_TRUE(PumpUntil([&] { return CornerShowsWindow(); }, 1000));
   EXPECT_EQ(GdiObjectCount(program.ProcessId()), programBefore);
-}
-
-TEST_F(Indicator, PictureSitsLeftOfATaskbarDockedAtTheRight) {
-  ASSERT_TRUE(SetWorkAreaRight(900));
-  struct Restore {
-    bool pending = true;
-    ~Restore() {
-      if (pending) SetWorkAreaRight(-1);
-    }
-  } restore;
-  Start();
-  const ULONGLONG start = ::GetTickCount64();
-  Report(44);
-  // From 800 to the screen's edge: the picture at 824..900, the window around it.
-  const int left = 800, width = m_screenWidth - left;
-  Pixels expected = Pattern(left, 0, width, kBlockHeight, window.phase());
-  const Pixels picture = PictureOverPattern(IDB_DPI_1600, 824, window.phase());
-  for (int y = 0; y < kBlockHeight; ++y)
-    for (int x = 0; x < kBlockWidth; ++x)
-      expected[static_cast<size_t>(y) * width + 824 - left + x] = picture[static_cast<size_t>(y) * kBlockWidth + x];
-  EXPECT_TRUE(Within(start, 100, [&] { return SamePixels(Grab(left, 0, width, kBlockHeight), expected, width); }));
-  PumpUntilMs(start, 400);
-  const Pixels windowOnly = Pattern(left, 0, width, kBlockHeight, window.phase());
-  EXPECT_TRUE(SamePixels(Grab(left, 0, width, kBlockHeight), windowOnly, width)) << "gone at 400 ms";
-  ASSERT_TRUE(program.Exit());
-  restore.pending = false;
-  ASSERT_TRUE(SetWorkAreaRight(-1));
 }
 
 }  // namespace

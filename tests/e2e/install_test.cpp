@@ -1,7 +1,7 @@
 // What a user installs: the per-user installer of this build run silently
 // (files, settings sections, autostart, Start-menu entry, Apps list, upgrade
-// over a running copy, uninstall), and the executable's own manifest and
-// version, with the sheet drawn in visual styles.
+// over a running copy, uninstall), and the sheet of the executable drawn in
+// visual styles.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -209,51 +209,6 @@ class Executable : public Scenario {
     Scenario::TearDown();
   }
 };
-
-std::string EmbeddedManifest(const std::string& path) {
-  HMODULE module = ::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  if (!module) return std::string();
-  std::string text;
-  if (HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24))) {
-    const char* data = static_cast<const char*>(::LockResource(::LoadResource(module, found)));
-    if (data) text.assign(data, ::SizeofResource(module, found));
-  }
-  ::FreeLibrary(module);
-  return text;
-}
-
-TEST_F(Executable, CarriesItsManifestAndVersion) {
-  const std::string manifest = EmbeddedManifest(ProgramPath());
-  ASSERT_FALSE(manifest.empty());
-  for (const char* needle :
-       {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", "level=\"asInvoker\"",
-        ">PerMonitorV2, PerMonitor</dpiAwareness>", ">true/pm</dpiAware>",
-        "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
-        "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"})
-    EXPECT_NE(manifest.find(needle), std::string::npos) << needle;
-
-  DWORD ignored = 0;
-  const DWORD size = ::GetFileVersionInfoSizeA(ProgramPath().c_str(), &ignored);
-  ASSERT_GT(size, 0u);
-  std::vector<char> info(size);
-  ASSERT_TRUE(::GetFileVersionInfoA(ProgramPath().c_str(), 0, size, info.data()));
-  VS_FIXEDFILEINFO* fixed = nullptr;
-  UINT length = 0;
-  ASSERT_TRUE(::VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-  const DWORD high = MAKELONG(ZYFO_VERSION_MINOR, ZYFO_VERSION_MAJOR);
-  const DWORD low = MAKELONG(ZYFO_VERSION_BUILD, ZYFO_VERSION_PATCH);
-  EXPECT_EQ(fixed->dwFileVersionMS, high);
-  EXPECT_EQ(fixed->dwFileVersionLS, low);
-  EXPECT_EQ(fixed->dwProductVersionMS, high);
-  EXPECT_EQ(fixed->dwProductVersionLS, low);
-  char* text = nullptr;
-  ASSERT_TRUE(::VerQueryValueA(info.data(), "\\StringFileInfo\\040704E4\\ProductVersion",
-                               reinterpret_cast<void**>(&text), &length));
-  EXPECT_STREQ(text, "1.20.0.0");
-  ASSERT_TRUE(::VerQueryValueA(info.data(), "\\StringFileInfo\\040704E4\\OriginalFilename",
-                               reinterpret_cast<void**>(&text), &length));
-  EXPECT_STREQ(text, "Pelrand.exe");
-}
 
 // Children of `parent` reaching outside its client area.
 std::vector<int> ControlsOutside(HWND parent) {

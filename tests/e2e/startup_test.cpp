@@ -106,18 +106,6 @@ TEST_F(Startup, AFreshProfileFromStartToLogoff) {
   PumpFor(500);
   EXPECT_EQ(CountWindowsTitled(res::kSheetCaption), 1);
 
-  // The mouse command opens the system's mouse panel; Wine has none, so a stand-in
-  // main.cpl notes that it was opened.
-  char system[MAX_PATH] = {}, temp[MAX_PATH] = {};
-  ::GetSystemDirectoryA(system, MAX_PATH);
-  ::GetTempPathA(MAX_PATH, temp);
-  const std::string applet = std::string(system) + "\\main.cpl", log = std::string(temp) + "zyfo-main-cpl.txt";
-  ASSERT_TRUE(::CopyFileA((ProgramFolder() + "\\main.cpl").c_str(), applet.c_str(), FALSE));
-  ::DeleteFileA(log.c_str());
-  ::PostMessageA(program.Frame(), WM_COMMAND, ID_OPEN_MOUSE_PANEL, 0);
-  EXPECT_TRUE(PumpUntil([&] { return ::GetFileAttributesA(log.c_str()) != INVALID_FILE_ATTRIBUTES; }, 8000));
-  ::DeleteFileA(applet.c_str());
-
   // A cancelled logoff does nothing; a real one exits through the exit command,
   // closing the sheet first and taking the tray icon along.
   const HWND frame = program.Frame();
