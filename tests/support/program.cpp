@@ -8,7 +8,10 @@
 
 namespace e2e {
 
+namespace {
+// The program's path in the build folder.
 std::string ProgramPath() { return testsupport::ProgramFolder() + "\\Pelrand.exe"; }
+}  // namespace
 
 Program::Program(std::string exePath) : m_exePath(exePath.empty() ? ProgramPath() : std::move(exePath)) {}
 

@@ -42,8 +42,6 @@ class Program {
   PROCESS_INFORMATION m_process{};
 };
 
-// The program's path in the build folder.
-std::string ProgramPath();
 // Ends every running instance (left over from a failed test).
 void EndAllInstances();
 // Top-level windows with this exact title, any process.
