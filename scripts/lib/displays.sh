@@ -5,6 +5,7 @@
 #
 # zyfo_monitors_start: starts both and exports DISPLAY (Xephyr's).
 # zyfo_monitors_stop: stops them, by process id.
+# zyfo_displays_start <harness dir>: both, and the harness's Wine prefix on them.
 
 zyfo_monitors_outer_pid=""
 zyfo_monitors_inner_pid=""
@@ -41,4 +42,11 @@ zyfo_set_scale() {
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   wineserver -k >/dev/null 2>&1 || true
   wineserver -w 2>/dev/null || true
+}
+
+zyfo_displays_start() {
+  zyfo_monitors_start || return 1
+  zyfo_harness_start "$1" yes
+  # As on the harness's own display: no window manager runs on these two.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 }
