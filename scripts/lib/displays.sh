@@ -16,7 +16,7 @@ zyfo_monitors_start() {
   Xvfb ":$outer" -screen 0 2400x1100x24 -nolisten tcp >/dev/null 2>&1 &
   zyfo_monitors_outer_pid=$!
   for i in $(seq 1 50); do DISPLAY=":$outer" xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  inner=$(ZYFO_DISPLAY_FROM=$((outer + 1)) zyfo_free_display) || return 1
+  inner=$(ZYFO_DISPLAY_FROM=$((outer + 1)) zyfo_free_display) || { zyfo_monitors_stop; return 1; }
   DISPLAY=":$outer" Xephyr ":$inner" +xinerama -extension RANDR -screen 1280x1024 -screen 1024x768 \
     -nolisten tcp >/dev/null 2>&1 &
   zyfo_monitors_inner_pid=$!
